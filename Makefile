@@ -1,0 +1,37 @@
+# Two commands do everything on a fresh Debian or Ubuntu machine:
+#   make run    install what is missing, build, start PIRUMO
+#   make test   install what is missing, build, run the whole test suite
+
+SHELL := /bin/bash
+SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
+
+BUILD_PACKAGES := cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev \
+                  qt6-base-dev qt6-qpa-plugins fonts-ipafont-gothic
+TEST_PACKAGES := xvfb xauth xdotool xclip x11-utils
+
+.PHONY: all deps build run test clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(BUILD_PACKAGES) $(TEST_PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' "$$p" 2>/dev/null | grep -q '^install ok installed' || echo "$$p"; \
+	done); \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:" $$missing; \
+	    $(SUDO) apt-get update && \
+	    $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+build: deps
+	cmake --preset default
+	cmake --build --preset default
+
+run: build
+	./build/pirumo
+
+test: build
+	ctest --preset default
+
+clean:
+	rm -rf build build-*

@@ -1,0 +1,209 @@
+#include "calculator.h"
+
+namespace pirumo {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+} // namespace
+
+std::string help_file_path(std::string_view folder, char separator)
+{
+    std::string file(folder);
+    if (file.empty() || file.back() != separator)
+        file += separator;
+    file += kHelpFileName;
+    return file;
+}
+
+void Calculator::Form_Load()
+{
+    s.tctr = 0;
+    w.setEntryLabel("");
+    w.setCheckLabel("");
+    s.tr_flg = kFalse;
+    s.in_flg = kFalse;
+    s.t1.clear();
+    set_save_button();
+}
+
+void Calculator::calc_check()
+{
+    w.setEntryLabel(entry_display(s.t1));
+    w.setCheckLabel(std::string(1, check_character(s.t1)));
+    w.focusText1();
+    if (s.tr_flg && !s.in_flg)
+        add_record();
+}
+
+bool Calculator::add_record()
+{
+    if (s.tctr == kMaxRecords) {
+        stop_recording();
+        w.tell(std::string(kLogFullMessage));
+        return false;
+    }
+    s.tr_text += s.t1;
+    s.tr_text += w.checkLabel();
+    s.tr_text += kLineEnd;
+    ++s.tctr;
+    w.setCaption(std::to_string(s.tctr) + std::string(kRecordsSuffix));
+    return true;
+}
+
+void Calculator::set_save_button()
+{
+    w.setSaveEnabled(s.tctr != 0);
+}
+
+void Calculator::Text1_keyDown(KeyCode keyascii, std::int16_t /*shift: Shift+digit is the digit*/)
+{
+    w.clearText1();
+    if (keyascii >= kNumpad0 && keyascii <= kNumpad9)
+        keyascii = static_cast<KeyCode>(keyascii - (kNumpad0 - kDigit0));
+
+    if (keyascii == kUp) {
+        UpCmd_click();
+        return;
+    }
+    if (keyascii == kDown) {
+        DownCmd_click();
+        return;
+    }
+
+    if (keyascii == kReturn) {
+        s.in_flg = kFalse;
+        calc_check();
+        // The labels keep the finished number; the next digit starts anew.
+        s.t1.clear();
+    } else if (keyascii >= kDigit0 && keyascii <= kDigit9) {
+        if (s.t1.size() < kEntryWidth) {
+            s.t1 += static_cast<char>(keyascii);
+            w.setEntryLabel(entry_display(s.t1));
+        }
+        s.in_flg = kTrue;
+        calc_check();
+    } else {
+        if (keyascii == kSpace) {
+            if (s.tr_flg)
+                toggle_log();
+            s.tr_text.clear();
+            s.t1.clear();
+            s.tctr = 0;
+            s.in_flg = kFalse;
+            w.setClipboardText("");
+            calc_check();
+        }
+        if (keyascii == kBackspace && !s.t1.empty()) {
+            s.t1.pop_back();
+            w.setEntryLabel(entry_display(s.t1));
+            s.in_flg = kTrue;
+            calc_check();
+        }
+    }
+    set_save_button();
+}
+
+void Calculator::UpCmd_click()
+{
+    step(stepped_up);
+}
+
+void Calculator::DownCmd_click()
+{
+    step(stepped_down);
+}
+
+void Calculator::step(std::string (*stepped)(std::string_view))
+{
+    // A typed entry that was never finished is recorded before it changes.
+    if (s.in_flg && s.tr_flg)
+        add_record();
+    s.t1 = stepped(s.t1);
+    s.in_flg = kFalse;
+    calc_check();
+    w.focusText1();
+    set_save_button();
+}
+
+void Calculator::toggle_log()
+{
+    w.focusText1();
+    if (s.tr_flg) {
+        stop_recording();
+        return;
+    }
+    if (!add_record())
+        return;
+    s.tr_flg = kTrue;
+    s.in_flg = kFalse;
+    set_save_button();
+}
+
+void Calculator::stop_recording()
+{
+    if (!s.tr_flg)
+        return;
+    w.setCaption(std::string(kProductName));
+    s.tr_flg = kFalse;
+    set_save_button();
+}
+
+void Calculator::save_log()
+{
+    w.focusText1();
+    const auto name = w.askSaveFileName();
+    if (!name || name->empty())
+        return;
+    if (!w.writeFile(*name, s.tr_text)) {
+        w.tell(std::string(kSaveFailedMessage));
+        return;
+    }
+    if (s.tr_flg)
+        toggle_log();
+    s.tr_text.clear();
+    s.tctr = 0;
+    set_save_button();
+}
+
+void Calculator::copy_clip()
+{
+    w.focusText1();
+    w.setClipboardText(s.tr_flg ? s.tr_text : s.t1 + w.checkLabel());
+}
+
+void Calculator::paste_clip()
+{
+    w.focusText1();
+    const std::string kept = pasted_digits(w.clipboardText());
+    if (s.in_flg && s.tr_flg)
+        add_record();
+    s.t1 = kept;
+    w.setEntryLabel(entry_display(s.t1));
+    s.in_flg = kFalse;
+    calc_check();
+}
+
+void Calculator::show_help()
+{
+    w.openHelp(help_file_path(w.executableFolder()));
+}
+
+void Calculator::Toolbar1_ButtonClick(std::string_view key)
+{
+    if (key == "log")
+        toggle_log();
+    else if (key == "save")
+        save_log();
+    else if (key == "copy")
+        copy_clip();
+    else if (key == "paste")
+        paste_clip();
+    else if (key == "help")
+        show_help();
+    else if (key == "end")
+        w.endProgram();
+}
+
+} // namespace pirumo

@@ -1,0 +1,88 @@
+#ifndef PIRUMO_CORE_CALCULATOR_H
+#define PIRUMO_CORE_CALCULATOR_H
+
+#include "entry.h"
+#include "keys.h"
+#include "window.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace pirumo {
+
+// Flags are 16-bit, True being -1.
+using Flag = std::int16_t;
+inline constexpr Flag kTrue = -1;
+inline constexpr Flag kFalse = 0;
+
+// The record count is 16-bit; the log refuses lines beyond this many.
+inline constexpr std::int16_t kMaxRecords = 32767;
+
+inline constexpr std::string_view kProductName = "PIRUMO";
+inline constexpr std::string_view kRecordsSuffix = "件記録";
+inline constexpr std::string_view kHelpFileName = "pirumo.hlp";
+inline constexpr std::string_view kLogFullMessage =
+    "記録が上限の32767件に達しました。これ以上は記録できません。保存してください。";
+inline constexpr std::string_view kSaveFailedMessage =
+    "ファイルに保存できませんでした。記録はそのまま残っています。";
+
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
+inline constexpr char kPathSeparator = '/';
+#endif
+
+// The help file beside the executable: exactly one separator between the
+// folder and the name, also when the folder is a root ("C:\", "/").
+std::string help_file_path(std::string_view folder, char separator = kPathSeparator);
+
+struct State
+{
+    Flag tr_flg = kFalse;      // recording is on
+    Flag in_flg = kFalse;      // the entry was edited since it was last finished
+    std::string t1;            // the entry: 0 to 12 ASCII digits
+    std::string tr_text;       // the record log, lines ending in CR LF
+    std::int16_t tctr = 0;     // lines in the record log
+};
+
+// The calculator behind the window: every key, click and toolbar command
+// runs one of these procedures to its end, and they reach the screen only
+// through the Window.
+class Calculator
+{
+public:
+    explicit Calculator(Window &window) : w(window) {}
+
+    const State &state() const { return s; }
+
+    void Form_Load();
+    void calc_check();
+    // Appends the entry and the check character shown as one record line.
+    // A full log takes nothing: recording stops, the user is told, and the
+    // result is false.
+    bool add_record();
+    void set_save_button();
+
+    void Text1_keyDown(KeyCode keyascii, std::int16_t shift);
+    void UpCmd_click();
+    void DownCmd_click();
+
+    void toggle_log();
+    void save_log();
+    void copy_clip();
+    void paste_clip();
+    void show_help();
+    void Toolbar1_ButtonClick(std::string_view key);
+
+private:
+    void step(std::string (*stepped)(std::string_view));
+    void stop_recording();
+
+    Window &w;
+    State s;
+};
+
+} // namespace pirumo
+
+#endif

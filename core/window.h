@@ -1,0 +1,47 @@
+#ifndef PIRUMO_CORE_WINDOW_H
+#define PIRUMO_CORE_WINDOW_H
+
+#include <optional>
+#include <string>
+
+namespace pirumo {
+
+// What the calculator needs from its window and from the desktop around it.
+// The Qt window implements it for real; the tests implement it with a fake
+// that records every call. All texts are UTF-8.
+class Window
+{
+public:
+    virtual ~Window() = default;
+
+    virtual void setEntryLabel(const std::string &text) = 0;  // Label1
+    virtual void setCheckLabel(const std::string &text) = 0;  // Label2
+    virtual std::string checkLabel() const = 0;
+    virtual void setCaption(const std::string &text) = 0;
+    virtual void setSaveEnabled(bool enabled) = 0;            // toolbar button 2
+    virtual void focusText1() = 0;
+    virtual void clearText1() = 0;
+
+    virtual void setClipboardText(const std::string &text) = 0;
+    // The clipboard's plain text; empty when it holds none.
+    virtual std::string clipboardText() = 0;
+
+    // Asks for a file name to save under; nothing when the user cancels.
+    virtual std::optional<std::string> askSaveFileName() = 0;
+    // Replaces the file with the whole text, or leaves it as it was and
+    // returns false. Nothing stays open either way.
+    virtual bool writeFile(const std::string &path, const std::string &text) = 0;
+
+    virtual void openHelp(const std::string &file) = 0;
+    // Folder of the running executable, with the platform's separators.
+    virtual std::string executableFolder() const = 0;
+
+    // A short notice the user must read (the log is full, a save failed).
+    virtual void tell(const std::string &message) = 0;
+    // Closes whatever the program has open and ends it at once.
+    virtual void endProgram() = 0;
+};
+
+} // namespace pirumo
+
+#endif

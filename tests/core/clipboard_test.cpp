@@ -1,0 +1,90 @@
+#include "fake_window.h"
+
+#include <gtest/gtest.h>
+
+using namespace pirumo;
+
+struct Paste
+{
+    std::string clipboard;
+    std::string entry;
+};
+
+std::ostream &operator<<(std::ostream &os, const Paste &p) { return os << "-> \"" << p.entry << '"'; }
+
+class Pasting : public testing::TestWithParam<Paste> {};
+
+TEST_P(Pasting, TakesTheFirstElevenAsciiDigits)
+{
+    Session s;
+    s.type("77");
+    s.paste(GetParam().clipboard);
+    EXPECT_EQ(s.state().t1, GetParam().entry);
+    EXPECT_EQ(s.win.entryLabel, entry_display(GetParam().entry));
+    EXPECT_EQ(s.win.check, std::string(1, check_character(GetParam().entry)));
+    EXPECT_EQ(s.state().in_flg, kFalse);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, Pasting, testing::Values(
+    Paste{"No. 03-1234-5678", "0312345678"},
+    Paste{"1234567890123", "12345678901"},
+    Paste{"123456789012", "12345678901"},
+    Paste{"no digits here", ""},
+    Paste{"", ""},
+    Paste{"\xEF\xBC\x91\xEF\xBC\x92" "3", "3"},         // full-width １２ are skipped
+    Paste{"\xD9\xA1\xD9\xA2 \xF0\x9F\x98\x80 4\t5\r\n6\x01", "456"},  // Arabic-Indic digits, emoji
+    Paste{std::string("1\0002", 3), "12"}));
+
+TEST(Pasting, AnEmptyClipboardEmptiesTheEntry)
+{
+    Session s;
+    s.type("5");
+    s.win.clipboard.reset();
+    s.click("paste");
+    EXPECT_EQ(s.state().t1, "");
+    EXPECT_EQ(s.win.entryLabel, std::string(12, ' '));
+    EXPECT_EQ(s.win.check, "0");
+}
+
+TEST(Pasting, WhileRecordingRecordsTheTypedEntryThenThePastedOne)
+{
+    Session s;
+    s.click("log");
+    s.type("5");
+    s.paste("tel 14");
+    EXPECT_EQ(s.state().tr_text, "\r\n51\r\n140\r\n");
+    EXPECT_EQ(s.win.caption, "3件記録");
+    s.paste("6");                     // the pasted entry is finished: only the new one
+    EXPECT_EQ(s.state().tr_text, "\r\n51\r\n140\r\n6X\r\n");
+}
+
+TEST(Copying, PutsTheEntryAndItsCheckCharacter)
+{
+    Session s;
+    s.type("6");
+    s.click("copy");
+    EXPECT_EQ(s.win.clipboard, "6X");
+    s.key(kBackspace);
+    s.type("12345678901");
+    s.click("copy");
+    EXPECT_EQ(s.win.clipboard, "123456789016");
+}
+
+TEST(Copying, RightAfterEnterPutsOnlyTheCheckCharacter)
+{
+    Session s;
+    s.type("12345678901");
+    s.enter();
+    s.click("copy");
+    EXPECT_EQ(s.win.clipboard, "6");
+}
+
+TEST(Copying, WhileRecordingPutsTheWholeLog)
+{
+    Session s;
+    s.click("log");
+    s.type("14");
+    s.enter();
+    s.click("copy");
+    EXPECT_EQ(s.win.clipboard, "\r\n140\r\n");
+}

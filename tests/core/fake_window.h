@@ -1,0 +1,87 @@
+#ifndef PIRUMO_TESTS_FAKE_WINDOW_H
+#define PIRUMO_TESTS_FAKE_WINDOW_H
+
+#include "calculator.h"
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+// A window that only remembers what the calculator did to it.
+class FakeWindow : public pirumo::Window
+{
+public:
+    std::string entryLabel = "123456789012";  // placeholders until start-up
+    std::string check = "C";
+    std::string caption = "PIRUMO";
+    bool saveEnabled = true;
+    int focusCount = 0;
+    int text1Cleared = 0;
+    std::optional<std::string> clipboard;       // nothing: holds no text
+    std::deque<std::optional<std::string>> saveAnswers;
+    bool failWrites = false;
+    std::map<std::string, std::string> files;
+    std::vector<std::string> helpOpened;
+    std::string folder = "/opt/pirumo";
+    std::vector<std::string> told;
+    bool ended = false;
+
+    void setEntryLabel(const std::string &text) override { entryLabel = text; }
+    void setCheckLabel(const std::string &text) override { check = text; }
+    std::string checkLabel() const override { return check; }
+    void setCaption(const std::string &text) override { caption = text; }
+    void setSaveEnabled(bool enabled) override { saveEnabled = enabled; }
+    void focusText1() override { ++focusCount; }
+    void clearText1() override { ++text1Cleared; }
+    void setClipboardText(const std::string &text) override { clipboard = text; }
+    std::string clipboardText() override { return clipboard.value_or(""); }
+    std::optional<std::string> askSaveFileName() override
+    {
+        if (saveAnswers.empty())
+            return std::nullopt;
+        auto answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        return answer;
+    }
+    bool writeFile(const std::string &path, const std::string &text) override
+    {
+        if (failWrites)
+            return false;
+        files[path] = text;
+        return true;
+    }
+    void openHelp(const std::string &file) override { helpOpened.push_back(file); }
+    std::string executableFolder() const override { return folder; }
+    void tell(const std::string &message) override { told.push_back(message); }
+    void endProgram() override { ended = true; }
+};
+
+// A started calculator with helpers that read like what the user does.
+struct Session
+{
+    FakeWindow win;
+    pirumo::Calculator calc{win};
+
+    Session() { calc.Form_Load(); }
+
+    const pirumo::State &state() const { return calc.state(); }
+    void key(pirumo::KeyCode code) { calc.Text1_keyDown(code, 0); }
+    void type(const std::string &digits)
+    {
+        for (char c : digits)
+            key(static_cast<pirumo::KeyCode>(c));
+    }
+    void enter() { key(pirumo::kReturn); }
+    void up() { calc.UpCmd_click(); }
+    void down() { calc.DownCmd_click(); }
+    void click(const std::string &toolbarKey) { calc.Toolbar1_ButtonClick(toolbarKey); }
+    void paste(const std::string &text)
+    {
+        win.clipboard = text;
+        click("paste");
+    }
+};
+
+#endif

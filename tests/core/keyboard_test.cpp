@@ -1,0 +1,194 @@
+#include "fake_window.h"
+
+#include <gtest/gtest.h>
+
+using namespace pirumo;
+
+TEST(StartUp, LeavesBlankLabelsAndNothingToSave)
+{
+    Session s;
+    EXPECT_EQ(s.win.entryLabel, "");
+    EXPECT_EQ(s.win.check, "");
+    EXPECT_EQ(s.win.caption, "PIRUMO");
+    EXPECT_FALSE(s.win.saveEnabled);
+    EXPECT_EQ(s.state().tr_flg, kFalse);
+    EXPECT_EQ(s.state().in_flg, kFalse);
+    EXPECT_EQ(s.state().t1, "");
+    EXPECT_EQ(s.state().tctr, 0);
+}
+
+TEST(Typing, KeypadDigitsEqualMainKeyboardDigits)
+{
+    Session main, keypad;
+    main.type("123");
+    for (KeyCode k : {KeyCode(97), KeyCode(98), KeyCode(99)})
+        keypad.key(k);
+    EXPECT_EQ(keypad.state().t1, "123");
+    EXPECT_EQ(keypad.win.entryLabel, main.win.entryLabel);
+    EXPECT_EQ(keypad.win.check, "6");
+}
+
+TEST(Typing, EveryKeyEmptiesTheHiddenTextBox)
+{
+    Session s;
+    for (KeyCode k : {KeyCode('1'), kReturn, kBackspace, KeyCode('A'), KeyCode(112), kNoKey})
+        s.key(k);
+    EXPECT_EQ(s.win.text1Cleared, 6);
+}
+
+TEST(Typing, ThirteenthDigitIsDroppedButMarksTheEntryEdited)
+{
+    Session s;
+    s.type("123456789012");
+    s.enter();
+    s.type("123456789012");
+    ASSERT_EQ(s.state().in_flg, kTrue);
+    s.type("3");
+    EXPECT_EQ(s.state().t1, "123456789012");
+    EXPECT_EQ(s.win.entryLabel, "123456789012");
+    EXPECT_EQ(s.win.check, "0");
+    EXPECT_EQ(s.state().in_flg, kTrue);
+}
+
+TEST(Typing, BackspaceRemovesTheLastDigit)
+{
+    Session s;
+    s.type("125");
+    s.key(kBackspace);
+    EXPECT_EQ(s.state().t1, "12");
+    EXPECT_EQ(s.win.entryLabel, "          12");
+    EXPECT_EQ(s.win.check, "4");
+}
+
+TEST(Typing, BackspaceOnEmptyEntryChangesNothing)
+{
+    Session s;
+    s.type("12");
+    s.enter();
+    s.key(kBackspace);
+    EXPECT_EQ(s.state().in_flg, kFalse);
+    EXPECT_EQ(s.win.entryLabel, "          12");
+    EXPECT_EQ(s.win.check, "4");
+}
+
+TEST(Typing, EnterKeepsTheLabelsAndStartsANewNumber)
+{
+    Session s;
+    s.type("57");
+    s.enter();
+    EXPECT_EQ(s.state().t1, "");
+    EXPECT_EQ(s.win.entryLabel, "          57");
+    EXPECT_EQ(s.win.check, "4");
+    s.type("6");
+    EXPECT_EQ(s.win.entryLabel, "           6");
+    EXPECT_EQ(s.win.check, "X");
+}
+
+TEST(Typing, OtherKeysOnlyRefreshTheSaveButton)
+{
+    Session s;
+    s.type("12");
+    const State before = s.state();
+    s.win.saveEnabled = true;  // a stale state that the refresh must correct
+    for (KeyCode k : {KeyCode('A'), KeyCode('Z'), KeyCode(112), KeyCode(27), KeyCode(37), KeyCode(46),
+                      KeyCode(106), KeyCode(110), KeyCode(-1), KeyCode(32767), kNoKey}) {
+        s.key(k);
+        EXPECT_EQ(s.state().t1, before.t1) << k;
+        EXPECT_EQ(s.state().in_flg, before.in_flg) << k;
+        EXPECT_EQ(s.win.entryLabel, "          12") << k;
+        EXPECT_FALSE(s.win.saveEnabled) << k;
+    }
+}
+
+TEST(Typing, TheTypicalEventRecordsTheFinishedNumber)
+{
+    Session s;
+    s.click("log");
+    s.type("5");
+    EXPECT_EQ(s.win.check, "1");
+    s.type("7");
+    EXPECT_EQ(s.win.check, "4");
+    EXPECT_EQ(s.state().tctr, 1);
+    s.enter();
+    EXPECT_EQ(s.state().tr_text, "\r\n574\r\n");
+    EXPECT_EQ(s.win.caption, "2件記録");
+    EXPECT_TRUE(s.win.saveEnabled);
+    EXPECT_EQ(s.win.entryLabel, "          57");
+}
+
+TEST(Typing, EnterOnEmptyEntryRecordsItsCheckCharacter)
+{
+    Session s;
+    s.click("log");
+    s.enter();
+    s.enter();
+    EXPECT_EQ(s.state().tr_text, "\r\n0\r\n0\r\n");
+    EXPECT_EQ(s.win.caption, "3件記録");
+}
+
+TEST(Typing, EnterTwiceRecordsTheNumberThenZero)
+{
+    Session s;
+    s.click("log");
+    s.type("123");
+    s.enter();
+    s.enter();
+    EXPECT_EQ(s.state().tr_text, "\r\n1236\r\n0\r\n");
+}
+
+TEST(SpaceBar, WhileRecordingClearsEverything)
+{
+    Session s;
+    s.click("log");
+    s.type("12");
+    s.enter();
+    s.win.clipboard = "something";
+    s.key(kSpace);
+    EXPECT_EQ(s.state().tr_flg, kFalse);
+    EXPECT_EQ(s.win.caption, "PIRUMO");
+    EXPECT_EQ(s.state().tr_text, "");
+    EXPECT_EQ(s.state().tctr, 0);
+    EXPECT_EQ(s.state().t1, "");
+    EXPECT_EQ(s.state().in_flg, kFalse);
+    EXPECT_FALSE(s.win.saveEnabled);
+    EXPECT_EQ(s.win.clipboard, "");
+    EXPECT_EQ(s.win.entryLabel, std::string(12, ' '));
+    EXPECT_EQ(s.win.check, "0");
+}
+
+TEST(SpaceBar, WithRecordingOffClearsTheKeptLog)
+{
+    Session s;
+    s.click("log");
+    s.click("log");
+    s.type("9");
+    s.key(kSpace);
+    EXPECT_EQ(s.state().tctr, 0);
+    EXPECT_EQ(s.state().tr_text, "");
+    EXPECT_EQ(s.state().t1, "");
+    EXPECT_FALSE(s.win.saveEnabled);
+    EXPECT_EQ(s.win.caption, "PIRUMO");
+}
+
+TEST(SteppedEntries, CountAsFinishedForEnter)
+{
+    Session s;
+    s.type("0099");
+    s.click("log");
+    s.up();
+    s.enter();
+    EXPECT_EQ(s.state().tr_text, "0099X\r\n01007\r\n01007\r\n");
+}
+
+TEST(SteppedEntries, ADroppedDigitStillMarksTheEntryForTheNextStep)
+{
+    Session s;
+    s.type("099999999999");
+    s.click("log");
+    s.up();
+    ASSERT_EQ(s.state().t1, "100000000000");
+    s.type("5");
+    s.up();
+    EXPECT_EQ(s.state().tr_text, "0999999999990\r\n1000000000009\r\n1000000000009\r\n1000000000017\r\n");
+    EXPECT_EQ(s.win.caption, "4件記録");
+}

@@ -1,0 +1,93 @@
+#include "fake_window.h"
+
+#include <gtest/gtest.h>
+
+using namespace pirumo;
+
+class Saving : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        s.click("log");
+        s.type("12345678901");
+        s.enter();
+        s.type("6");
+        s.enter();
+    }
+    void expectUnchanged(const std::string &why)
+    {
+        EXPECT_EQ(s.state().tr_text, "\r\n123456789016\r\n6X\r\n") << why;
+        EXPECT_EQ(s.state().tctr, 3) << why;
+        EXPECT_EQ(s.state().tr_flg, kTrue) << why;
+        EXPECT_EQ(s.win.caption, "3件記録") << why;
+        EXPECT_TRUE(s.win.saveEnabled) << why;
+    }
+    Session s;
+};
+
+TEST_F(Saving, WritesTheLogExactlyAsKeptThenClearsIt)
+{
+    s.win.saveAnswers.push_back("/home/u/記録.txt");
+    s.click("save");
+    EXPECT_EQ(s.win.files.at("/home/u/記録.txt"), "\r\n123456789016\r\n6X\r\n");
+    EXPECT_EQ(s.state().tr_flg, kFalse);
+    EXPECT_EQ(s.win.caption, "PIRUMO");
+    EXPECT_EQ(s.state().tr_text, "");
+    EXPECT_EQ(s.state().tctr, 0);
+    EXPECT_FALSE(s.win.saveEnabled);
+    EXPECT_TRUE(s.win.told.empty());
+}
+
+TEST_F(Saving, CancelChangesNothing)
+{
+    s.win.saveAnswers.push_back(std::nullopt);
+    s.click("save");
+    expectUnchanged("cancelled");
+    s.win.saveAnswers.push_back("");
+    s.click("save");
+    expectUnchanged("empty name");
+    EXPECT_TRUE(s.win.files.empty());
+    EXPECT_TRUE(s.win.told.empty());
+}
+
+TEST_F(Saving, AFailedWriteKeepsEverythingAndSaysSo)
+{
+    s.win.failWrites = true;
+    s.win.saveAnswers.push_back("/nowhere/log.txt");
+    s.click("save");
+    expectUnchanged("write failed");
+    ASSERT_EQ(s.win.told.size(), 1U);
+    EXPECT_EQ(s.win.told[0], kSaveFailedMessage);
+
+    s.win.failWrites = false;
+    s.win.saveAnswers.push_back("/tmp/log.txt");
+    s.click("save");
+    EXPECT_EQ(s.win.files.at("/tmp/log.txt"), "\r\n123456789016\r\n6X\r\n");
+    EXPECT_EQ(s.state().tctr, 0);
+}
+
+TEST_F(Saving, SavingAgainToTheSameNameReplacesTheFile)
+{
+    s.win.saveAnswers.push_back("/tmp/log.txt");
+    s.click("save");
+    s.type("5");
+    s.enter();                 // recording is off after a save
+    s.click("log");            // appends the check character still shown: "1"
+    s.win.saveAnswers.push_back("/tmp/log.txt");
+    s.click("save");
+    EXPECT_EQ(s.win.files.at("/tmp/log.txt"), "1\r\n");
+}
+
+TEST(SavingWithRecordingOff, ClearsTheLogAndKeepsTheCaption)
+{
+    Session s;
+    s.click("log");
+    s.click("log");
+    s.win.saveAnswers.push_back("/tmp/a.txt");
+    s.click("save");
+    EXPECT_EQ(s.win.files.at("/tmp/a.txt"), "\r\n");
+    EXPECT_EQ(s.win.caption, "PIRUMO");
+    EXPECT_EQ(s.state().tctr, 0);
+    EXPECT_FALSE(s.win.saveEnabled);
+}
