@@ -1,0 +1,266 @@
+#include "form1.h"
+
+#include "helpviewer.h"
+#include "keymap.h"
+#include "savefile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QBitmap>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+// The window is laid out in pixels at 96 dpi; Qt scales it on denser screens.
+constexpr QSize kClientSize(144, 52);
+constexpr int kToolbarHeight = 28;
+constexpr QSize kToolButtonSize(24, 22);
+const QColor kMaskColor(192, 192, 192);
+
+QFont labelFont(int pixelSize, QFont::Weight weight)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
+                      QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP"),
+                      QStringLiteral("VL Gothic"), QStringLiteral("monospace")});
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight);
+    return font;
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry, const QFont &font)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    label->setPalette(palette);
+    return label;
+}
+
+QPushButton *makeStepButton(QWidget *parent, const QString &name, const QRect &geometry,
+                            const QString &picture)
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    // The 20 x 20 picture stays unscaled and centred: the small button shows
+    // its middle, where the arrow is.
+    button->setIcon(QIcon(picture));
+    button->setIconSize(QSize(20, 20));
+    return button;
+}
+
+QIcon toolbarIcon(const QString &key)
+{
+    QPixmap picture(QStringLiteral(":/pictures/%1.xpm").arg(key));
+    if (key == QLatin1String("end"))  // drawn larger and on grey 191, so never masked
+        return QIcon(picture.scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    picture.setMask(picture.createMaskFromColor(kMaskColor));
+    return QIcon(picture);
+}
+
+} // namespace
+
+Form1::Form1(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromUtf8(pirumo::kProductName.data(), pirumo::kProductName.size()));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/pirumo.xpm")));
+    QFont windowFont;
+    windowFont.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                            QStringLiteral("IPAPGothic")});
+    windowFont.setPointSizeF(8.25);
+    setFont(windowFont);
+    setFixedSize(kClientSize);
+
+    buildControls();
+    buildToolbar();
+    calc.Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildControls()
+{
+    // Created back to front: a later sibling is drawn over an earlier one.
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QRect(6, 32, 97, 17),
+                       labelFont(15, QFont::Normal));
+    Label1->setAccessibleName(QStringLiteral("番号"));
+    Label1->setAccessibleDescription(QStringLiteral("入力した番号（12 桁まで、右詰め）"));
+    Label2 = makeLabel(this, QStringLiteral("Label2"), QRect(109, 32, 12, 17),
+                       labelFont(16, QFont::Bold));
+    Label2->setAccessibleName(QStringLiteral("チェック文字"));
+    Label2->setAccessibleDescription(QStringLiteral("番号のモジュラス 11 チェック文字"));
+
+    // The key catcher: it holds the focus, lies behind the toolbar and
+    // never shows what it is given.
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(64, 8, 14, 15);
+    Text1->setAttribute(Qt::WA_InputMethodEnabled, false);
+    Text1->setAccessibleName(QStringLiteral("数字の入力"));
+    Text1->installEventFilter(this);
+
+    UpCmd = makeStepButton(this, QStringLiteral("UpCmd"), QRect(128, 29, 17, 12),
+                           QStringLiteral(":/pictures/up.xpm"));
+    UpCmd->setAccessibleName(QStringLiteral("1 増やす"));
+    UpCmd->setAccessibleDescription(QStringLiteral("番号に 1 を足します（↑キー）"));
+    DownCmd = makeStepButton(this, QStringLiteral("DownCmd"), QRect(128, 40, 17, 12),
+                             QStringLiteral(":/pictures/down.xpm"));
+    DownCmd->setAccessibleName(QStringLiteral("1 減らす"));
+    DownCmd->setAccessibleDescription(QStringLiteral("番号から 1 を引きます（↓キー）"));
+    connect(UpCmd, &QPushButton::clicked, this, [this] { calc.UpCmd_click(); });
+    connect(DownCmd, &QPushButton::clicked, this, [this] { calc.DownCmd_click(); });
+
+    setTabOrder(Text1, UpCmd);
+    setTabOrder(UpCmd, DownCmd);
+    Text1->setFocus();
+}
+
+void Form1::buildToolbar()
+{
+    Toolbar1 = new QToolBar(this);
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->setFocusPolicy(Qt::NoFocus);
+    Toolbar1->setIconSize(QSize(16, 16));
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    Toolbar1->setStyleSheet(QStringLiteral("QToolBar { background: palette(window); border: none; padding: 0px; spacing: 0px; }"));
+    Toolbar1->setGeometry(0, 0, kClientSize.width(), kToolbarHeight);
+
+    struct Button { const char *key; const char *toolTip; };
+    static constexpr Button buttons[] = {
+        {"log", "記録 on/off"}, {"save", "名前を付けて保存"}, {"copy", "コピー"},
+        {"paste", "貼付け"}, {"help", "ヘルプ"}, {"end", "終了"}};
+    for (const Button &b : buttons) {
+        const QString key = QLatin1String(b.key);
+        const QString toolTip = QString::fromUtf8(b.toolTip);
+        QAction *action = Toolbar1->addAction(toolbarIcon(key), toolTip);
+        action->setData(key);
+        action->setToolTip(toolTip);
+        QWidget *button = Toolbar1->widgetForAction(action);
+        button->setObjectName(key);
+        button->setFixedSize(kToolButtonSize);
+        button->setAccessibleName(toolTip);
+    }
+    connect(Toolbar1, &QToolBar::actionTriggered, this, [this](QAction *action) {
+        calc.Toolbar1_ButtonClick(action->data().toString().toStdString());
+    });
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Text1 && event->type() == QEvent::KeyPress) {
+        auto *keyEvent = static_cast<QKeyEvent *>(event);
+        // Tab and Shift+Tab keep moving the focus between the controls.
+        if (keyEvent->key() == Qt::Key_Tab || keyEvent->key() == Qt::Key_Backtab)
+            return false;
+        calc.Text1_keyDown(virtualKeyCode(*keyEvent), shiftState(*keyEvent));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::setEntryLabel(const std::string &text)
+{
+    Label1->setText(QString::fromStdString(text));
+}
+
+void Form1::setCheckLabel(const std::string &text)
+{
+    Label2->setText(QString::fromStdString(text));
+}
+
+std::string Form1::checkLabel() const
+{
+    return Label2->text().toStdString();
+}
+
+void Form1::setCaption(const std::string &text)
+{
+    setWindowTitle(QString::fromStdString(text));
+}
+
+void Form1::setSaveEnabled(bool enabled)
+{
+    // The save button is the second one, whatever its key.
+    Toolbar1->actions().at(1)->setEnabled(enabled);
+}
+
+void Form1::focusText1()
+{
+    Text1->setFocus();
+}
+
+void Form1::clearText1()
+{
+    Text1->clear();
+}
+
+void Form1::setClipboardText(const std::string &text)
+{
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+std::string Form1::clipboardText()
+{
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
+std::optional<std::string> Form1::askSaveFileName()
+{
+    const QString name = QFileDialog::getSaveFileName(
+        this, QString(), lastSaveName, QStringLiteral("すべてのファイル (*.*)"), nullptr,
+        QFileDialog::DontConfirmOverwrite);
+    if (name.isEmpty())
+        return std::nullopt;
+    lastSaveName = name;
+    return name.toStdString();
+}
+
+bool Form1::writeFile(const std::string &path, const std::string &text)
+{
+    return writeWholeFile(QString::fromStdString(path), QByteArray::fromStdString(text));
+}
+
+void Form1::openHelp(const std::string &file)
+{
+    if (!helpViewer)
+        helpViewer = new HelpViewer(this);
+    helpViewer->openAtContents(QString::fromStdString(file));
+}
+
+std::string Form1::executableFolder() const
+{
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
+}
+
+void Form1::tell(const std::string &message)
+{
+    QMessageBox::warning(this, windowTitle(), QString::fromStdString(message));
+}
+
+void Form1::endProgram()
+{
+    if (helpViewer)
+        helpViewer->close();
+    QCoreApplication::exit(0);
+}

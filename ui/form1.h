@@ -1,0 +1,62 @@
+#ifndef PIRUMO_UI_FORM1_H
+#define PIRUMO_UI_FORM1_H
+
+#include "calculator.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class HelpViewer;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolBar;
+
+// PIRUMO's only window. It turns key presses and clicks into calls on the
+// calculator and carries out the calculator's window operations.
+class Form1 : public QWidget, private pirumo::Window
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void buildToolbar();
+
+    // pirumo::Window
+    void setEntryLabel(const std::string &text) override;
+    void setCheckLabel(const std::string &text) override;
+    std::string checkLabel() const override;
+    void setCaption(const std::string &text) override;
+    void setSaveEnabled(bool enabled) override;
+    void focusText1() override;
+    void clearText1() override;
+    void setClipboardText(const std::string &text) override;
+    std::string clipboardText() override;
+    std::optional<std::string> askSaveFileName() override;
+    bool writeFile(const std::string &path, const std::string &text) override;
+    void openHelp(const std::string &file) override;
+    std::string executableFolder() const override;
+    void tell(const std::string &message) override;
+    void endProgram() override;
+
+    pirumo::Calculator calc{*this};
+
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLineEdit *Text1 = nullptr;
+    QPushButton *UpCmd = nullptr;
+    QPushButton *DownCmd = nullptr;
+    QToolBar *Toolbar1 = nullptr;
+    QPointer<HelpViewer> helpViewer;
+    QString lastSaveName;
+};
+
+#endif
