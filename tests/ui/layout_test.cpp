@@ -1,0 +1,126 @@
+#include "window_fixture.h"
+
+#include <QFontMetrics>
+
+class LayoutTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsBlankWithNothingToSave()
+    {
+        ShownWindow w;
+        QCOMPARE(w.form->windowTitle(), QStringLiteral("PIRUMO"));
+        QCOMPARE(w.entryLabel()->text(), QString());
+        QCOMPARE(w.checkLabel()->text(), QString());
+        QVERIFY(!w.toolButton("save")->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), w.text1());
+        QVERIFY(!w.form->windowIcon().isNull());
+        QCOMPARE(w.form->size(), QSize(144, 52));
+    }
+
+    void controlsStandWhereTheyBelong_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("Toolbar1") << "Toolbar1" << QRect(0, 0, 144, 28);
+        QTest::newRow("DownCmd") << "DownCmd" << QRect(128, 40, 17, 12);
+        QTest::newRow("UpCmd") << "UpCmd" << QRect(128, 29, 17, 12);
+        QTest::newRow("Text1") << "Text1" << QRect(64, 8, 14, 15);
+        QTest::newRow("Label2") << "Label2" << QRect(109, 32, 12, 17);
+        QTest::newRow("Label1") << "Label1" << QRect(6, 32, 97, 17);
+    }
+    void controlsStandWhereTheyBelong()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        ShownWindow w;
+        QCOMPARE(w.control(name.toLatin1().constData())->geometry(), geometry);
+    }
+
+    void toolbarButtonsFillTheWidthExactly_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("toolTip");
+        QTest::newRow("log") << "log" << 0 << QStringLiteral("記録 on/off");
+        QTest::newRow("save") << "save" << 1 << QStringLiteral("名前を付けて保存");
+        QTest::newRow("copy") << "copy" << 2 << QStringLiteral("コピー");
+        QTest::newRow("paste") << "paste" << 3 << QStringLiteral("貼付け");
+        QTest::newRow("help") << "help" << 4 << QStringLiteral("ヘルプ");
+        QTest::newRow("end") << "end" << 5 << QStringLiteral("終了");
+    }
+    void toolbarButtonsFillTheWidthExactly()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, index);
+        QFETCH(QString, toolTip);
+        ShownWindow w;
+        auto *toolbar = w.control<QToolBar>("Toolbar1");
+        QAction *action = toolbar->actions().at(index);
+        QCOMPARE(action->data().toString(), key);
+        QCOMPARE(action->toolTip(), toolTip);
+        QToolButton *button = w.toolButton(key.toLatin1().constData());
+        QCOMPARE(toolbar->widgetForAction(action), button);
+        QVERIFY(button->isVisible());
+        QCOMPARE(button->size(), QSize(24, 22));
+        QCOMPARE(button->x(), 24 * index);
+        QVERIFY(!button->icon().isNull());
+        QCOMPARE(button->accessibleName(), toolTip);
+    }
+
+    void toolbarHasNoExtensionButtonOrHandle()
+    {
+        ShownWindow w;
+        auto *toolbar = w.control<QToolBar>("Toolbar1");
+        QVERIFY(!toolbar->isMovable());
+        for (QToolButton *button : toolbar->findChildren<QToolButton *>()) {
+            if (button->isVisible())
+                QVERIFY2(!button->objectName().isEmpty() && !button->objectName().startsWith("qt_"),
+                         qPrintable(button->objectName()));
+        }
+    }
+
+    void toolbarHidesTheKeyCatcherAndDownCmdCoversUpCmd()
+    {
+        ShownWindow w;
+        QWidget *atText1 = w.form->childAt(70, 15);
+        QVERIFY(atText1 != w.text1());
+        QVERIFY(w.control("Toolbar1")->isAncestorOf(atText1) || atText1 == w.control("Toolbar1"));
+        QCOMPARE(w.form->childAt(130, 40), w.control("DownCmd"));
+        QCOMPARE(w.form->childAt(130, 39), w.control("UpCmd"));
+    }
+
+    void tabMovesThroughTextBoxAndStepButtonsOnly()
+    {
+        ShownWindow w;
+        w.key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w.control("UpCmd"));
+        w.key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w.control("DownCmd"));
+        w.key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w.text1());
+        QCOMPARE(w.entryLabel()->text(), QString());
+    }
+
+    void labelsAreWhiteWithFixedPitchFonts()
+    {
+        ShownWindow w;
+        for (QLabel *label : {w.entryLabel(), w.checkLabel()}) {
+            QVERIFY(label->autoFillBackground());
+            QCOMPARE(label->palette().color(QPalette::Window), QColor(Qt::white));
+            // Right alignment by leading spaces needs spaces as wide as digits.
+            const QFontMetrics metrics(label->font());
+            for (QChar c : QStringLiteral("0123456789X"))
+                QCOMPARE(metrics.horizontalAdvance(c), metrics.horizontalAdvance(QLatin1Char(' ')));
+            QVERIFY(!label->accessibleName().isEmpty());
+        }
+        QCOMPARE(w.entryLabel()->font().pixelSize(), 15);
+        QCOMPARE(w.checkLabel()->font().pixelSize(), 16);
+        QCOMPARE(w.checkLabel()->font().weight(), QFont::Bold);
+        QVERIFY(QFontMetrics(w.entryLabel()->font()).horizontalAdvance(QStringLiteral("888888888888")) <= 97);
+    }
+};
+
+QTEST_MAIN(LayoutTest)
+#include "layout_test.moc"
