@@ -9,7 +9,7 @@ BUILD_PACKAGES := cmake ninja-build g++ make pkg-config libgtest-dev libgmock-de
                   qt6-base-dev qt6-qpa-plugins fonts-ipafont-gothic
 TEST_PACKAGES := xvfb xauth xdotool xclip x11-utils
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build run test screenshot clean
 
 all: build
 
@@ -32,6 +32,11 @@ run: build
 
 test: build
 	ctest --preset default
+
+screenshot: build
+	@dpkg-query -W -f='$${Status}\n' imagemagick 2>/dev/null | grep -q '^install ok installed' || \
+	    { $(SUDO) apt-get update && $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends imagemagick; }
+	tools/screenshot.sh
 
 clean:
 	rm -rf build build-*

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Drives the real program on a private X server with real key presses, mouse
+# clicks, the X clipboard and the Save-As dialog.
+# Usage: run.sh PATH/TO/pirumo
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/xsession.sh"
+program=$1
+
+failures=0
+passes=0
+check() {  # check WHAT EXPECTED ACTUAL
+    if [ "$2" == "$3" ]; then
+        passes=$((passes + 1))
+    else
+        failures=$((failures + 1))
+        printf 'FAIL: %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
+    fi
+}
+
+work=$(mktemp -d)
+trap 'kill "${app:-}" 2>/dev/null; pkill -f "xclip.*$DISPLAY" 2>/dev/null; stop_x; rm -rf "$work"' EXIT
+start_x || exit 1
+
+"$program" >"$work/out.log" 2>&1 &
+app=$!
+win=$(window_named PIRUMO) || { echo "FAIL: no PIRUMO window"; cat "$work/out.log"; exit 1; }
+xdotool windowfocus --sync "$win"
+
+caption() { xdotool getwindowname "$win"; }
+clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+# Toolbar buttons are 24 pixels wide from the left edge: log, save, copy, paste, help, end.
+toolbar() {
+    local index
+    case $1 in log) index=0 ;; save) index=1 ;; copy) index=2 ;; paste) index=3 ;; help) index=4 ;; end) index=5 ;; esac
+    xdotool mousemove --window "$win" $((index * 24 + 12)) 11 click 1
+    sleep 0.2
+}
+settle() { sleep 0.2; }
+
+check "caption at start" "PIRUMO" "$(caption)"
+
+xdotool key 1 2 3 4 5 6 7 8 9 0 1; settle
+toolbar copy
+check "copy puts the number and its check character" "123456789016" "$(clipboard)"
+
+xdotool key Return; settle
+toolbar log
+check "switching recording on records one line" "1件記録" "$(caption)"
+
+xdotool key KP_1 KP_2 KP_3 KP_Enter; settle
+check "keypad digits and keypad Enter record" "2件記録" "$(caption)"
+
+xdotool key Up; settle
+check "Up steps the emptied entry to 1 and records it" "3件記録" "$(caption)"
+
+xdotool key shift+1 shift+1 Return; settle
+check "Shift with a digit key counts as the digit" "4件記録" "$(caption)"  # 1 then 11: "111"
+
+toolbar copy
+check "copy while recording puts the whole log" "$(printf '6\r\n1236\r\n19\r\n1112\r\n.')" "$(clipboard; echo .)"
+
+printf 'tel. 14' | xclip -i -selection clipboard; settle
+toolbar paste
+check "paste records the pasted digits" "5件記録" "$(caption)"
+
+toolbar save
+dialog=$(xdotool search --sync --onlyvisible --pid "$app" --name '.' | grep -v "^$win\$" | head -n 1)
+if [ -n "$dialog" ]; then
+    xdotool windowfocus --sync "$dialog"
+    sleep 0.3
+    xdotool key ctrl+a
+    xdotool type --delay 5 "$work/log.txt"
+    xdotool key Return
+    wait_until 10 test -s "$work/log.txt"
+fi
+check "the saved file holds the log exactly" "$(printf '6\r\n1236\r\n19\r\n1112\r\n140\r\n.')" "$(cat "$work/log.txt" 2>/dev/null; echo .)"
+wait_until 5 test "$(caption)" == PIRUMO
+check "saving stops recording" "PIRUMO" "$(caption)"
+
+xdotool windowfocus --sync "$win"
+toolbar log
+xdotool key space; settle
+check "Space stops recording" "PIRUMO" "$(caption)"
+check "Space empties the clipboard" "" "$(clipboard)"
+
+toolbar end
+wait_until 5 bash -c "! kill -0 $app"
+check "end quits at once" "gone" "$(kill -0 "$app" 2>/dev/null && echo running || echo gone)"
+
+echo "e2e: $passes passed, $failures failed"
+[ "$failures" -eq 0 ]
