@@ -7,9 +7,11 @@ SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 BUILD_PACKAGES := cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev \
                   qt6-base-dev qt6-qpa-plugins fonts-ipafont-gothic
-TEST_PACKAGES := xvfb xauth xdotool xclip x11-utils
+TEST_PACKAGES := xvfb xauth xdotool xclip clang libclang-rt-14-dev valgrind
 
-.PHONY: all deps build run test screenshot clean
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps build run test test-default test-asan fuzz memcheck screenshot clean
 
 all: build
 
@@ -30,8 +32,26 @@ build: deps
 run: build
 	./build/pirumo
 
-test: build
+# The whole suite: the default build, the same tests under AddressSanitizer
+# and UndefinedBehaviorSanitizer, a bounded fuzzing run and valgrind.
+test: test-default test-asan fuzz memcheck
+
+test-default: build
 	ctest --preset default
+
+test-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
+
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	tests/fuzz/run.sh build-fuzz/tests/fuzz/calculator_fuzz $(FUZZ_SECONDS)
+
+memcheck: build
+	valgrind --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite,indirect -q \
+	    build/tests/core/pirumo_core_tests --gtest_brief=1
 
 screenshot: build
 	@dpkg-query -W -f='$${Status}\n' imagemagick 2>/dev/null | grep -q '^install ok installed' || \

@@ -35,6 +35,15 @@ INSTANTIATE_TEST_SUITE_P(Texts, Pasting, testing::Values(
     Paste{"\xD9\xA1\xD9\xA2 \xF0\x9F\x98\x80 4\t5\r\n6\x01", "456"},  // Arabic-Indic digits, emoji
     Paste{std::string("1\0002", 3), "12"}));
 
+TEST(Pasting, FiftyMegabytesOfTextWithTheDigitsAtTheEnd)
+{
+    Session s;
+    std::string text(50 << 20, 'x');
+    text.replace(text.size() - 20, 20, "tel 0120-123-456-789");
+    s.paste(text);
+    EXPECT_EQ(s.state().t1, "01201234567");
+}
+
 TEST(Pasting, AnEmptyClipboardEmptiesTheEntry)
 {
     Session s;
