@@ -2,9 +2,9 @@
 
 #include "helpviewer.h"
 #include "keymap.h"
+#include "pictures.h"
 #include "savefile.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QBitmap>
 #include <QClipboard>
@@ -12,10 +12,8 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QToolBar>
 #include <QToolButton>
 
 namespace {
@@ -61,19 +59,29 @@ QPushButton *makeStepButton(QWidget *parent, const QString &name, const QRect &g
     button->setGeometry(geometry);
     // The 20 x 20 picture stays unscaled and centred: the small button shows
     // its middle, where the arrow is.
-    button->setIcon(QIcon(picture));
+    button->setIcon(QIcon(::picture(picture)));
     button->setIconSize(QSize(20, 20));
     return button;
 }
 
 QIcon toolbarIcon(const QString &key)
 {
-    QPixmap picture(QStringLiteral(":/pictures/%1.xpm").arg(key));
+    QPixmap picture = ::picture(key);
     if (key == QLatin1String("end"))  // drawn larger and on grey 191, so never masked
         return QIcon(picture.scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     picture.setMask(picture.createMaskFromColor(kMaskColor));
     return QIcon(picture);
 }
+
+struct ToolbarButton
+{
+    const char *key;
+    const char *toolTip;
+};
+
+constexpr ToolbarButton kToolbarButtons[] = {
+    {"log", "記録 on/off"}, {"save", "名前を付けて保存"}, {"copy", "コピー"},
+    {"paste", "貼付け"}, {"help", "ヘルプ"}, {"end", "終了"}};
 
 } // namespace
 
@@ -82,16 +90,12 @@ Form1::Form1(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(pirumo::kProductName.data(), pirumo::kProductName.size()));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/pirumo.xpm")));
-    QFont windowFont;
-    windowFont.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                            QStringLiteral("IPAPGothic")});
-    windowFont.setPointSizeF(8.25);
-    setFont(windowFont);
+    setWindowIcon(QIcon(picture(QStringLiteral("pirumo"))));
     setFixedSize(kClientSize);
 
     buildControls();
     buildToolbar();
+    describeForScreenReaders();
     calc.Form_Load();
 }
 
@@ -102,30 +106,22 @@ void Form1::buildControls()
     // Created back to front: a later sibling is drawn over an earlier one.
     Label1 = makeLabel(this, QStringLiteral("Label1"), QRect(6, 32, 97, 17),
                        labelFont(15, QFont::Normal));
-    Label1->setAccessibleName(QStringLiteral("番号"));
-    Label1->setAccessibleDescription(QStringLiteral("入力した番号（12 桁まで、右詰め）"));
     Label2 = makeLabel(this, QStringLiteral("Label2"), QRect(109, 32, 12, 17),
                        labelFont(16, QFont::Bold));
-    Label2->setAccessibleName(QStringLiteral("チェック文字"));
-    Label2->setAccessibleDescription(QStringLiteral("番号のモジュラス 11 チェック文字"));
 
-    // The key catcher: it holds the focus, lies behind the toolbar and
-    // never shows what it is given.
-    Text1 = new QLineEdit(this);
+    // The key catcher: it holds the focus and lies behind the toolbar. A bare
+    // widget rather than a line edit, which would load the fonts at start-up
+    // only to lay out a text nobody sees.
+    Text1 = new QWidget(this);
+    Text1->setFocusPolicy(Qt::StrongFocus);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(64, 8, 14, 15);
-    Text1->setAttribute(Qt::WA_InputMethodEnabled, false);
-    Text1->setAccessibleName(QStringLiteral("数字の入力"));
     Text1->installEventFilter(this);
 
     UpCmd = makeStepButton(this, QStringLiteral("UpCmd"), QRect(128, 29, 17, 12),
-                           QStringLiteral(":/pictures/up.xpm"));
-    UpCmd->setAccessibleName(QStringLiteral("1 増やす"));
-    UpCmd->setAccessibleDescription(QStringLiteral("番号に 1 を足します（↑キー）"));
+                           QStringLiteral("up"));
     DownCmd = makeStepButton(this, QStringLiteral("DownCmd"), QRect(128, 40, 17, 12),
-                             QStringLiteral(":/pictures/down.xpm"));
-    DownCmd->setAccessibleName(QStringLiteral("1 減らす"));
-    DownCmd->setAccessibleDescription(QStringLiteral("番号から 1 を引きます（↓キー）"));
+                             QStringLiteral("down"));
     connect(UpCmd, &QPushButton::clicked, this, [this] { calc.UpCmd_click(); });
     connect(DownCmd, &QPushButton::clicked, this, [this] { calc.DownCmd_click(); });
 
@@ -136,34 +132,47 @@ void Form1::buildControls()
 
 void Form1::buildToolbar()
 {
-    Toolbar1 = new QToolBar(this);
+    // A plain bar of tool buttons rather than a QToolBar: no handle, margin,
+    // spacing or overflow button, so six 24-pixel buttons fill the 144 pixels
+    // exactly; and it starts without loading any image plugin.
+    Toolbar1 = new QWidget(this);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    Toolbar1->setMovable(false);
-    Toolbar1->setFloatable(false);
-    Toolbar1->setFocusPolicy(Qt::NoFocus);
-    Toolbar1->setIconSize(QSize(16, 16));
-    Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    Toolbar1->setStyleSheet(QStringLiteral("QToolBar { background: palette(window); border: none; padding: 0px; spacing: 0px; }"));
+    Toolbar1->setAutoFillBackground(true);  // opaque: Text1 lies hidden behind it
     Toolbar1->setGeometry(0, 0, kClientSize.width(), kToolbarHeight);
 
-    struct Button { const char *key; const char *toolTip; };
-    static constexpr Button buttons[] = {
-        {"log", "記録 on/off"}, {"save", "名前を付けて保存"}, {"copy", "コピー"},
-        {"paste", "貼付け"}, {"help", "ヘルプ"}, {"end", "終了"}};
-    for (const Button &b : buttons) {
-        const QString key = QLatin1String(b.key);
-        const QString toolTip = QString::fromUtf8(b.toolTip);
-        QAction *action = Toolbar1->addAction(toolbarIcon(key), toolTip);
-        action->setData(key);
-        action->setToolTip(toolTip);
-        QWidget *button = Toolbar1->widgetForAction(action);
-        button->setObjectName(key);
-        button->setFixedSize(kToolButtonSize);
-        button->setAccessibleName(toolTip);
+    QPoint at(0, (kToolbarHeight - kToolButtonSize.height()) / 2);
+    for (const ToolbarButton &b : kToolbarButtons) {
+        auto *button = new QToolButton(Toolbar1);
+        button->setObjectName(QLatin1String(b.key));
+        button->setIcon(toolbarIcon(QLatin1String(b.key)));
+        button->setIconSize(QSize(16, 16));
+        button->setToolTip(QString::fromUtf8(b.toolTip));
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setGeometry(QRect(at, kToolButtonSize));
+        connect(button, &QToolButton::clicked, this, [this, key = std::string(b.key)] {
+            calc.Toolbar1_ButtonClick(key);
+        });
+        toolButtons.append(button);
+        at.rx() += kToolButtonSize.width();
     }
-    connect(Toolbar1, &QToolBar::actionTriggered, this, [this](QAction *action) {
-        calc.Toolbar1_ButtonClick(action->data().toString().toStdString());
-    });
+}
+
+void Form1::describeForScreenReaders()
+{
+    Label1->setAccessibleName(QStringLiteral("番号"));
+    Label1->setAccessibleDescription(QStringLiteral("入力した番号（12 桁まで、右詰め）"));
+    Label2->setAccessibleName(QStringLiteral("チェック文字"));
+    Label2->setAccessibleDescription(QStringLiteral("番号のモジュラス 11 チェック文字"));
+    Text1->setAccessibleName(QStringLiteral("数字の入力"));
+    Text1->setAccessibleDescription(
+        QStringLiteral("数字、BackSpace、Enter、↑↓、スペースで番号を入力します"));
+    UpCmd->setAccessibleName(QStringLiteral("1 増やす"));
+    UpCmd->setAccessibleDescription(QStringLiteral("番号に 1 を足します（↑キー）"));
+    DownCmd->setAccessibleName(QStringLiteral("1 減らす"));
+    DownCmd->setAccessibleDescription(QStringLiteral("番号から 1 を引きます（↓キー）"));
+    for (QToolButton *button : std::as_const(toolButtons))
+        button->setAccessibleName(button->toolTip());
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
@@ -202,7 +211,7 @@ void Form1::setCaption(const std::string &text)
 void Form1::setSaveEnabled(bool enabled)
 {
     // The save button is the second one, whatever its key.
-    Toolbar1->actions().at(1)->setEnabled(enabled);
+    toolButtons.at(1)->setEnabled(enabled);
 }
 
 void Form1::focusText1()
@@ -212,7 +221,7 @@ void Form1::focusText1()
 
 void Form1::clearText1()
 {
-    Text1->clear();
+    // Text1 takes no text in, so there is never anything to empty.
 }
 
 void Form1::setClipboardText(const std::string &text)

@@ -7,11 +7,9 @@
 #include <QWidget>
 
 class HelpViewer;
-class QAction;
 class QLabel;
-class QLineEdit;
 class QPushButton;
-class QToolBar;
+class QToolButton;
 
 // PIRUMO's only window. It turns key presses and clicks into calls on the
 // calculator and carries out the calculator's window operations.
@@ -29,6 +27,7 @@ protected:
 private:
     void buildControls();
     void buildToolbar();
+    void describeForScreenReaders();
 
     // pirumo::Window
     void setEntryLabel(const std::string &text) override;
@@ -51,10 +50,11 @@ private:
 
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
-    QLineEdit *Text1 = nullptr;
+    QWidget *Text1 = nullptr;
     QPushButton *UpCmd = nullptr;
     QPushButton *DownCmd = nullptr;
-    QToolBar *Toolbar1 = nullptr;
+    QWidget *Toolbar1 = nullptr;
+    QList<QToolButton *> toolButtons;  // in toolbar order
     QPointer<HelpViewer> helpViewer;
     QString lastSaveName;
 };

@@ -23,7 +23,6 @@ private slots:
             w.key(key, modifiers);
         QCOMPARE(w.entryLabel()->text(), QStringLiteral("         123"));
         QCOMPARE(w.checkLabel()->text(), QStringLiteral("6"));
-        QCOMPARE(w.text1()->text(), QString());
     }
 
     void enterFinishesAndTheNextDigitStartsAnew_data()
@@ -107,7 +106,6 @@ private slots:
         w.key(Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(w.entryLabel()->text(), QStringLiteral("          12"));
         QCOMPARE(w.checkLabel()->text(), QStringLiteral("4"));
-        QCOMPARE(w.text1()->text(), QString());
         QCOMPARE(QApplication::focusWidget(), w.text1());
     }
 

@@ -77,7 +77,6 @@ private slots:
             }
         }
         QVERIFY(tried > 10000);
-        QCOMPARE(w.text1()->text(), QString());
     }
 
     void listedKeysWorkWithAnyModifier_data()

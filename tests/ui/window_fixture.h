@@ -3,12 +3,9 @@
 
 #include "form1.h"
 
-#include <QAction>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QToolBar>
 #include <QToolButton>
 
 #include <memory>
@@ -36,7 +33,7 @@ struct ShownWindow
     }
     QLabel *entryLabel() const { return control<QLabel>("Label1"); }
     QLabel *checkLabel() const { return control<QLabel>("Label2"); }
-    QLineEdit *text1() const { return control<QLineEdit>("Text1"); }
+    QWidget *text1() const { return control("Text1"); }
     QToolButton *toolButton(const char *key) const { return control<QToolButton>(key); }
 
     void type(const char *keys) { QTest::keyClicks(text1(), QLatin1String(keys)); }
