@@ -7,16 +7,21 @@ SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 BUILD_PACKAGES := cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev \
                   qt6-base-dev qt6-qpa-plugins fonts-ipafont-gothic
-TEST_PACKAGES := xvfb xauth xdotool xclip clang libclang-rt-14-dev valgrind
+TEST_PACKAGES := xvfb xauth xdotool xclip clang libclang-rt-14-dev valgrind \
+                 desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev
+BENCH_PACKAGES := libbenchmark-dev libx11-dev bc
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test test-default test-asan fuzz memcheck screenshot clean
+DEB := build-release/pirumo_1.00_amd64.deb
+
+.PHONY: all deps build run test test-default test-asan fuzz memcheck release package test-package bench \
+        screenshot clean
 
 all: build
 
 deps:
-	@missing=$$(for p in $(BUILD_PACKAGES) $(TEST_PACKAGES); do \
+	@missing=$$(for p in $(BUILD_PACKAGES) $(TEST_PACKAGES) $(BENCH_PACKAGES); do \
 	    dpkg-query -W -f='$${Status}\n' "$$p" 2>/dev/null | grep -q '^install ok installed' || echo "$$p"; \
 	done); \
 	if [ -n "$$missing" ]; then \
@@ -33,8 +38,9 @@ run: build
 	./build/pirumo
 
 # The whole suite: the default build, the same tests under AddressSanitizer
-# and UndefinedBehaviorSanitizer, a bounded fuzzing run and valgrind.
-test: test-default test-asan fuzz memcheck
+# and UndefinedBehaviorSanitizer, a bounded fuzzing run, valgrind, and the
+# Debian package unpacked and started.
+test: test-default test-asan fuzz memcheck test-package
 
 test-default: build
 	ctest --preset default
@@ -52,6 +58,20 @@ fuzz: deps
 memcheck: build
 	valgrind --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite,indirect -q \
 	    build/tests/core/pirumo_core_tests --gtest_brief=1
+
+release: deps
+	cmake --preset release
+	cmake --build --preset release
+
+package: release
+	cd build-release && cpack
+
+test-package: package
+	tests/install/deb_test.sh $(DEB)
+
+# Start-up and memory against a bare Qt window, the core's costs, keystrokes.
+bench: release
+	bench/run.sh
 
 screenshot: build
 	@dpkg-query -W -f='$${Status}\n' imagemagick 2>/dev/null | grep -q '^install ok installed' || \

@@ -10,7 +10,7 @@ int main(int, char *argv[])
     QApplication app(qtArgc, qtArgv);
     QApplication::setApplicationName(QStringLiteral("PIRUMO"));
     QApplication::setApplicationVersion(QStringLiteral(PIRUMO_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("pirumo"));
+    QApplication::setDesktopFileName(QStringLiteral("jp.pirumo.Pirumo"));
 
     Form1 window;
     window.show();

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Unpacks the .deb into a scratch root and starts the unpacked program from
+# its bin/ link on a private X server until its window appears.
+# Usage: deb_test.sh pirumo_1.00_amd64.deb
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../e2e/xsession.sh"
+deb=$1
+
+failures=0
+passes=0
+check() {  # check WHAT COMMAND...
+    if "${@:2}" >/dev/null 2>&1; then passes=$((passes + 1)); else failures=$((failures + 1)); echo "FAIL: $1"; fi
+}
+
+root=$(mktemp -d)
+trap 'kill "${app:-}" 2>/dev/null; stop_x; rm -rf "$root"' EXIT
+dpkg -x "$deb" "$root" || { echo "FAIL: dpkg -x $deb"; exit 1; }
+
+field() { dpkg-deb -f "$deb" "$1"; }
+check "package name is pirumo" test "$(field Package)" == pirumo
+check "version is 1.00" test "$(field Version)" == 1.00
+check "depends on Qt's platform plugins" grep -q qt6-qpa-plugins <<<"$(field Depends)"
+check "bin/pirumo links to lib/pirumo/pirumo" test "$(readlink -f "$root/usr/bin/pirumo")" == "$root/usr/lib/pirumo/pirumo"
+check "help file beside the program" test -s "$root/usr/lib/pirumo/pirumo.hlp"
+check "desktop entry" desktop-file-validate "$root/usr/share/applications/jp.pirumo.Pirumo.desktop"
+check "menu icon" test -s "$root/usr/share/icons/hicolor/32x32/apps/jp.pirumo.Pirumo.png"
+check "AppStream metainfo" appstreamcli validate --no-net "$root/usr/share/metainfo/jp.pirumo.Pirumo.metainfo.xml"
+
+start_x || exit 1
+"$root/usr/bin/pirumo" &
+app=$!
+check "the installed program opens its window" window_named PIRUMO
+check "it runs from the folder that holds its help" test -s "$(dirname "$(readlink "/proc/$app/exe")")/pirumo.hlp"
+
+echo "deb: $passes passed, $failures failed"
+[ "$failures" -eq 0 ]
