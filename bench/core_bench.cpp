@@ -32,7 +32,7 @@ void recordingSessionThenSave(benchmark::State &state)
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(recordingSessionThenSave)->Arg(4096)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(recordingSessionThenSave)->Arg(1024)->Arg(4096)->Arg(16384)->Arg(32767)->Unit(benchmark::kMillisecond);
 
 void pasteExtraction(benchmark::State &state)
 {

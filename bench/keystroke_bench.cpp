@@ -6,7 +6,6 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 
 #include <algorithm>
 #include <cstdio>
@@ -19,7 +18,7 @@ int main(int argc, char *argv[])
     Form1 window;
     window.show();
     QApplication::processEvents();
-    auto *text1 = window.findChild<QLineEdit *>(QStringLiteral("Text1"));
+    auto *text1 = window.findChild<QWidget *>(QStringLiteral("Text1"));
     auto *label1 = window.findChild<QLabel *>(QStringLiteral("Label1"));
     auto *label2 = window.findChild<QLabel *>(QStringLiteral("Label2"));
 
