@@ -52,14 +52,14 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry, c
 }
 
 QPushButton *makeStepButton(QWidget *parent, const QString &name, const QRect &geometry,
-                            const QString &picture)
+                            const QString &pictureName)
 {
     auto *button = new QPushButton(parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
     // The 20 x 20 picture stays unscaled and centred: the small button shows
     // its middle, where the arrow is.
-    button->setIcon(QIcon(::picture(picture)));
+    button->setIcon(QIcon(picture(pictureName)));
     button->setIconSize(QSize(20, 20));
     return button;
 }

@@ -96,9 +96,8 @@ private:
             if (w.entryLabel.size() != pirumo::kEntryWidth
                 || w.entryLabel.compare(w.entryLabel.size() - st.t1.size(), st.t1.size(), st.t1) != 0)
                 return "the entry label is not twelve characters ending in the entry";
-            std::string shown = w.entryLabel.substr(w.entryLabel.find_first_not_of(' ') == std::string::npos
-                                                        ? w.entryLabel.size()
-                                                        : w.entryLabel.find_first_not_of(' '));
+            const std::size_t digits = w.entryLabel.find_first_not_of(' ');
+            const std::string shown = digits == std::string::npos ? "" : w.entryLabel.substr(digits);
             if (w.check != std::string(1, pirumo::check_character(shown)))
                 return "the check label does not belong to the number shown";
         }
