@@ -2,15 +2,15 @@
 
 #include <QString>
 
-#include "../res/copy.xpm"
-#include "../res/down.xpm"
-#include "../res/end.xpm"
-#include "../res/help.xpm"
-#include "../res/log.xpm"
-#include "../res/paste.xpm"
-#include "../res/pirumo.xpm"
-#include "../res/save.xpm"
-#include "../res/up.xpm"
+#include "../../res/copy.xpm"
+#include "../../res/down.xpm"
+#include "../../res/end.xpm"
+#include "../../res/help.xpm"
+#include "../../res/log.xpm"
+#include "../../res/paste.xpm"
+#include "../../res/pirumo.xpm"
+#include "../../res/save.xpm"
+#include "../../res/up.xpm"
 
 QPixmap picture(const QString &name)
 {
