@@ -9,19 +9,22 @@ BUILD_PACKAGES := cmake ninja-build g++ make pkg-config libgtest-dev libgmock-de
                   qt6-base-dev qt6-qpa-plugins fonts-ipafont-gothic
 TEST_PACKAGES := xvfb xauth xdotool xclip clang libclang-rt-14-dev valgrind \
                  desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev
+# pirumo.exe: cross-built with mingw-w64, its tests run under Wine.
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64 googletest wine64 icoutils
 BENCH_PACKAGES := libbenchmark-dev libx11-dev bc
 
 FUZZ_SECONDS ?= 60
 
 DEB := build-release/pirumo_1.00_amd64.deb
+ZIP := build-windows/pirumo-1.00-windows-x64.zip
 
 .PHONY: all deps build run test test-default test-asan fuzz memcheck release package test-package bench \
-        screenshot clean
+        windows test-windows screenshot clean
 
 all: build
 
 deps:
-	@missing=$$(for p in $(BUILD_PACKAGES) $(TEST_PACKAGES) $(BENCH_PACKAGES); do \
+	@missing=$$(for p in $(BUILD_PACKAGES) $(TEST_PACKAGES) $(BENCH_PACKAGES) $(WINDOWS_PACKAGES); do \
 	    dpkg-query -W -f='$${Status}\n' "$$p" 2>/dev/null | grep -q '^install ok installed' || echo "$$p"; \
 	done); \
 	if [ -n "$$missing" ]; then \
@@ -38,9 +41,9 @@ run: build
 	./build/pirumo
 
 # The whole suite: the default build, the same tests under AddressSanitizer
-# and UndefinedBehaviorSanitizer, a bounded fuzzing run, valgrind, and the
-# Debian package unpacked and started.
-test: test-default test-asan fuzz memcheck test-package
+# and UndefinedBehaviorSanitizer, a bounded fuzzing run, valgrind, the
+# Debian package unpacked and started, and pirumo.exe under Wine.
+test: test-default test-asan fuzz memcheck test-package test-windows
 
 test-default: build
 	ctest --preset default
@@ -63,8 +66,17 @@ release: deps
 	cmake --preset release
 	cmake --build --preset release
 
-package: release
+package: release windows
 	cd build-release && cpack
+	cd build-windows && cpack
+
+# build-windows/pirumo.exe with pirumo.hlp beside it.
+windows: deps
+	cmake --preset windows
+	cmake --build --preset windows
+
+test-windows: windows
+	ctest --preset windows
 
 test-package: package
 	tests/install/deb_test.sh $(DEB)

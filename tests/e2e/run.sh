@@ -1,11 +1,20 @@
 #!/usr/bin/env bash
 # Drives the real program on a private X server with real key presses, mouse
 # clicks, the X clipboard and the Save-As dialog.
-# Usage: run.sh PATH/TO/pirumo
+# Usage: run.sh [LAUNCHER...] PROGRAM
+#   run.sh build/pirumo
+#   run.sh tests/windows/wine.sh build-windows/pirumo.exe
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/xsession.sh"
-program=$1
+program=("$@")
+
+# A Windows program under Wine sees the files through drive Z:, and Wine
+# hands its clipboard text to X with LF line ends.
+case ${program[-1]} in
+*.exe) native_path() { echo "Z:${1//\//\\}"; }; clipboard_line_end=$'\n' ;;
+*) native_path() { echo "$1"; }; clipboard_line_end=$'\r\n' ;;
+esac
 
 failures=0
 passes=0
@@ -22,7 +31,7 @@ work=$(mktemp -d)
 trap 'kill "${app:-}" 2>/dev/null; pkill -f "xclip.*$DISPLAY" 2>/dev/null; stop_x; rm -rf "$work"' EXIT
 start_x || exit 1
 
-"$program" >"$work/out.log" 2>&1 &
+"${program[@]}" >"$work/out.log" 2>&1 &
 app=$!
 win=$(window_named PIRUMO) || { echo "FAIL: no PIRUMO window"; cat "$work/out.log"; exit 1; }
 xdotool windowfocus --sync "$win"
@@ -58,19 +67,22 @@ xdotool key shift+1 shift+1 Return; settle
 check "Shift with a digit key counts as the digit" "4件記録" "$(caption)"  # 1 then 11: "111"
 
 toolbar copy
-check "copy while recording puts the whole log" "$(printf '6\r\n1236\r\n19\r\n1112\r\n.')" "$(clipboard; echo .)"
+check "copy while recording puts the whole log" "$(printf "6%s1236%s19%s1112%s." "$clipboard_line_end"{,,,})" \
+    "$(clipboard; echo .)"
 
 printf 'tel. 14' | xclip -i -selection clipboard; settle
 toolbar paste
 check "paste records the pasted digits" "5件記録" "$(caption)"
 
 toolbar save
-dialog=$(xdotool search --sync --onlyvisible --pid "$app" --name '.' | grep -v "^$win\$" | head -n 1)
+# The dialog is the private server's only other visible window.
+wait_until 10 bash -c "xdotool search --onlyvisible --name . | grep -qv '^$win\$'"
+dialog=$(xdotool search --onlyvisible --name . | grep -v "^$win\$" | head -n 1)
 if [ -n "$dialog" ]; then
     xdotool windowfocus --sync "$dialog"
     sleep 0.3
     xdotool key ctrl+a
-    xdotool type --delay 5 "$work/log.txt"
+    xdotool type --delay 5 "$(native_path "$work/log.txt")"
     xdotool key Return
     wait_until 10 test -s "$work/log.txt"
 fi

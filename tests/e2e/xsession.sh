@@ -35,9 +35,9 @@ wait_until() {
     done
 }
 
-# The id of the visible window titled exactly TITLE, waiting up to 10 s.
+# The id of the visible window titled exactly TITLE, waiting up to 60 s (a
+# program under Wine first makes its Wine prefix).
 window_named() {
-    local id
-    wait_until 10 xdotool search --onlyvisible --name "^$1\$" || return 1
+    wait_until 60 xdotool search --onlyvisible --name "^$1\$" || return 1
     xdotool search --onlyvisible --name "^$1\$" | head -n 1
 }

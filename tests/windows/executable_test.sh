@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Reads back what Windows will see in pirumo.exe: a GUI program that needs
+# only Windows' own DLLs, with its version record, icon and manifest.
+# Usage: executable_test.sh OBJDUMP WRESTOOL pirumo.exe
+set -uo pipefail
+objdump=$1
+wrestool=$2
+exe=$3
+
+failures=0
+passes=0
+check() {  # check WHAT COMMAND...
+    if "${@:2}" >/dev/null 2>&1; then passes=$((passes + 1)); else failures=$((failures + 1)); echo "FAIL: $1"; fi
+}
+
+headers=$("$objdump" -p "$exe")
+check "a GUI program" grep -q 'Subsystem.*(Windows GUI)' <<<"$headers"
+foreign=$(grep 'DLL Name:' <<<"$headers" | awk '{print toupper($3)}' |
+    grep -vxE 'KERNEL32.DLL|USER32.DLL|GDI32.DLL|COMCTL32.DLL|COMDLG32.DLL|IMM32.DLL|SHELL32.DLL|MSVCRT.DLL')
+check "imports only Windows' own DLLs (not: $foreign)" test -z "$foreign"
+
+resources=$("$wrestool" -l "$exe")
+check "icon group in Japanese" grep -q -- '--type=14 --name=1 --language=1041' <<<"$resources"
+check "version record in Japanese" grep -q -- '--type=16 --name=1 --language=1041' <<<"$resources"
+check "manifest" grep -q -- '--type=24 --name=1 ' <<<"$resources"
+
+version=$("$wrestool" -x --raw --type=16 "$exe" | od -An -v -tx1 | tr -d '\n')
+# VS_FIXEDFILEINFO: its signature, then file and product version 1.0.0.0.
+check "version numbers 1.0.0.0" grep -q 'bd 04 ef fe 00 00 01 00 00 00 01 00 00 00 00 00 00 00 01 00 00 00 00 00' <<<"$version"
+check "translation 0x0411 with code page 1200" grep -q '11 04 b0 04$' <<<"$version"
+strings=$("$wrestool" -x --raw --type=16 "$exe" | iconv -f UTF-16LE -t UTF-8 -c | tr -c '[:print:]' '|' | tr -s '|')
+for entry in '041104b0' 'FileVersion|1.00|' 'ProductVersion|1.00|' 'ProductName|PIRUMO|' \
+    'InternalName|pirumo|' 'OriginalFilename|pirumo.exe|'; do
+    check "version string $entry" grep -qF "$entry" <<<"$strings"
+done
+
+manifest=$("$wrestool" -x --raw --type=24 "$exe")
+check "common controls 6" grep -q 'Microsoft.Windows.Common-Controls" version="6.0.0.0"' <<<"$manifest"
+check "per-monitor DPI aware" grep -q 'PerMonitorV2' <<<"$manifest"
+
+echo "executable: $passes passed, $failures failed"
+[ "$failures" -eq 0 ]

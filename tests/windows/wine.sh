@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine. Unless WINEPREFIX names one already,
+# the run gets a Wine prefix of its own in a temporary folder, removed
+# afterwards with every Wine process in it.
+# Usage: wine.sh PROGRAM.exe [ARGS...]
+set -uo pipefail
+
+wine=/usr/lib/wine/wine64   # where Debian's wine64 keeps its launcher
+[ -x "$wine" ] || wine=$(command -v wine64 || command -v wine) || { echo "wine.sh: no Wine" >&2; exit 127; }
+wineserver=$(dirname "$wine")/wineserver
+[ -x "$wineserver" ] || wineserver=wineserver
+
+export WINEDEBUG=-all
+# No offer to download Wine's Mono and Gecko: PIRUMO needs neither.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+if [ -z "${WINEPREFIX:-}" ]; then
+    WINEPREFIX=$(mktemp -d)
+    export WINEPREFIX
+    cleanup() { "$wineserver" -k 2>/dev/null; rm -rf "$WINEPREFIX"; }
+    trap cleanup EXIT
+    trap 'exit 143' TERM INT
+    "$wine" wineboot -i >/dev/null 2>&1
+fi
+
+# In the background, so that a TERM to this script ends the run at once.
+"$wine" "$@" &
+wait $!

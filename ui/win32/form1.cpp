@@ -1,0 +1,566 @@
+#include "form1.h"
+
+#include "clipboard.h"
+#include "pictures.h"
+#include "savefile.h"
+#include "widetext.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+#include <imm.h>
+#include <shellapi.h>
+
+#include <tuple>
+#include <vector>
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"PIRUMO.Form1";
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+
+// Where everything lies, in twips from the client area's top-left corner;
+// converted with the window's own DPI, so the window keeps its proportions
+// and its text stays sharp at any scale.
+struct Twips
+{
+    int left, top, width, height;
+};
+constexpr Twips kClient = {0, 0, 2160, 780};
+constexpr Twips kToolbar = {0, 0, 2160, 420};
+constexpr Twips kDownCmd = {1920, 600, 255, 180};
+constexpr Twips kUpCmd = {1920, 440, 255, 180};
+constexpr Twips kText1 = {960, 120, 210, 225};
+constexpr Twips kLabel2 = {1630, 480, 180, 255};
+constexpr Twips kLabel1 = {90, 480, 1455, 255};
+
+// Sizes in pixels at 96 DPI.
+constexpr SIZE kToolButton = {24, 22};
+constexpr int kToolImage = 16;
+constexpr int kStepPicture = 20;
+constexpr int kEntryFontPixels = 15;
+constexpr int kCheckFontPixels = 16;
+constexpr COLORREF kMaskColour = RGB(192, 192, 192);
+
+struct ToolbarButton
+{
+    const char *key;
+    const wchar_t *toolTip;
+};
+constexpr ToolbarButton kToolbarButtons[] = {
+    {"log", L"記録 on/off"}, {"save", L"名前を付けて保存"}, {"copy", L"コピー"},
+    {"paste", L"貼付け"}, {"help", L"ヘルプ"}, {"end", L"終了"}};
+constexpr int kFirstCommand = 100;  // the command of toolbar button i is kFirstCommand + i
+
+int atDpi(int pixelsAt96, UINT dpi)
+{
+    return MulDiv(pixelsAt96, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
+}
+
+RECT toPixels(const Twips &t, UINT dpi)
+{
+    // Both edges from twips, so that rounding never adds up along a row.
+    const auto px = [dpi](int twips) { return MulDiv(twips, static_cast<int>(dpi), 1440); };
+    return {px(t.left), px(t.top), px(t.left + t.width), px(t.top + t.height)};
+}
+
+void place(HWND control, const RECT &r)
+{
+    SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::int16_t shiftState()
+{
+    return static_cast<std::int16_t>((GetKeyState(VK_SHIFT) < 0 ? 1 : 0)
+                                     | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0)
+                                     | (GetKeyState(VK_MENU) < 0 ? 4 : 0));
+}
+
+HFONT createFont(const wchar_t *face, BYTE charset, int pixels, int weight)
+{
+    LOGFONTW font = {};
+    font.lfHeight = -pixels;  // the em, as a pixel size
+    font.lfWeight = weight;
+    font.lfCharSet = charset;
+    font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
+    return CreateFontIndirectW(&font);
+}
+
+// "ＭＳ ゴシック" where Windows has it, else the first fixed-pitch face found:
+// the labels align the number by padding it with spaces. Its size shrinks
+// until the sample fits the label's width.
+HFONT labelFont(int pixels, int weight, const wchar_t *sample, int width)
+{
+    static const struct
+    {
+        const wchar_t *face;  // "" lets Windows pick any fixed-pitch face
+        BYTE charset;
+    } candidates[] = {{L"ＭＳ ゴシック", SHIFTJIS_CHARSET}, {L"MS Gothic", SHIFTJIS_CHARSET},
+                      {L"Consolas", DEFAULT_CHARSET}, {L"Courier New", DEFAULT_CHARSET},
+                      {L"", DEFAULT_CHARSET}};
+    HDC dc = GetDC(nullptr);
+    HFONT chosen = nullptr;
+    for (const auto &candidate : candidates) {
+        for (int size = pixels; size >= pixels / 2 && !chosen; --size) {
+            HFONT font = createFont(candidate.face, candidate.charset, size, weight);
+            HGDIOBJ previous = SelectObject(dc, font);
+            TEXTMETRICW metrics = {};
+            GetTextMetricsW(dc, &metrics);
+            wchar_t face[LF_FACESIZE] = {};
+            GetTextFaceW(dc, LF_FACESIZE, face);
+            SIZE extent = {};
+            GetTextExtentPoint32W(dc, sample, lstrlenW(sample), &extent);
+            SelectObject(dc, previous);
+
+            // TMPF_FIXED_PITCH, despite its name, marks a variable pitch.
+            const bool fixedPitch = !(metrics.tmPitchAndFamily & TMPF_FIXED_PITCH);
+            const bool asked = !*candidate.face || lstrcmpiW(face, candidate.face) == 0;
+            if (fixedPitch && asked && extent.cx <= width) {
+                chosen = font;
+            } else {
+                DeleteObject(font);
+                if (!fixedPitch || !asked)
+                    break;  // the next face; this one will not do at any size
+            }
+        }
+        if (chosen)
+            break;
+    }
+    ReleaseDC(nullptr, dc);
+    return chosen ? chosen : createFont(L"", DEFAULT_CHARSET, pixels / 2, weight);
+}
+
+HWND createControl(HWND parent, const wchar_t *className, DWORD style, const wchar_t *name)
+{
+    HWND control = CreateWindowExW(0, className, L"", kChild | style, 0, 0, 0, 0, parent, nullptr,
+                                   nullptr, nullptr);
+    SetWindowTextW(control, name);
+    return control;
+}
+
+std::wstring windowText(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+} // namespace
+
+Form1::~Form1()
+{
+    if (hwnd)
+        DestroyWindow(hwnd);
+    for (HGDIOBJ object : {HGDIOBJ(entryFont), HGDIOBJ(checkFont), HGDIOBJ(upPicture),
+                           HGDIOBJ(downPicture), HGDIOBJ(labelBrush)})
+        if (object)
+            DeleteObject(object);
+    if (toolbarImages)
+        ImageList_Destroy(toolbarImages);
+}
+
+bool Form1::create(HINSTANCE programInstance, int showCommand)
+{
+    instance = programInstance;
+    WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                        GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    if (!RegisterClassExW(&windowClass))
+        return false;
+
+    const std::wstring caption = widen(pirumo::kProductName);
+    if (!CreateWindowExW(0, kClassName, caption.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                         CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this))
+        return false;
+    dpi = GetDpiForWindow(hwnd);
+
+    buildControls();
+    buildToolbar();
+    layout();
+    calc.Form_Load();
+    ShowWindow(hwnd, showCommand);
+    SetFocus(Text1);
+    return true;
+}
+
+void Form1::buildControls()
+{
+    // Front to back: each new child goes below those made before it.
+    DownCmd = createControl(hwnd, WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, L"1 減らす");
+    UpCmd = createControl(hwnd, WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, L"1 増やす");
+    // The key catcher, hidden behind the toolbar. It is no place to compose
+    // text, so no input method takes its keys away.
+    Text1 = createControl(hwnd, WC_EDITW, WS_TABSTOP | ES_AUTOHSCROLL, L"");
+    ImmAssociateContextEx(Text1, nullptr, 0);
+    Label2 = createControl(hwnd, WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX, L"");
+    Label1 = createControl(hwnd, WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX, L"");
+
+    for (HWND control : {Text1, UpCmd, DownCmd})
+        SetWindowSubclass(control, controlProc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void Form1::buildToolbar()
+{
+    // On top of everything; sized and placed by layout(), never by itself.
+    Toolbar1 = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
+                               kChild | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NORESIZE
+                                   | CCS_NOPARENTALIGN | CCS_NODIVIDER,
+                               0, 0, 0, 0, hwnd, nullptr, instance, nullptr);
+    SetWindowPos(Toolbar1, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SendMessageW(Toolbar1, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+
+    std::vector<TBBUTTON> buttons;
+    for (int i = 0; i < static_cast<int>(std::size(kToolbarButtons)); ++i) {
+        TBBUTTON button = {};
+        button.iBitmap = i;
+        button.idCommand = kFirstCommand + i;
+        button.fsState = TBSTATE_ENABLED;
+        button.fsStyle = BTNS_BUTTON;
+        // The click hands the calculator this key, as read from the button.
+        button.dwData = reinterpret_cast<DWORD_PTR>(kToolbarButtons[i].key);
+        button.iString = -1;
+        buttons.push_back(button);
+    }
+    SendMessageW(Toolbar1, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
+}
+
+void Form1::layout()
+{
+    loadFonts();
+    loadPictures();
+
+    SendMessageW(Toolbar1, TB_SETBUTTONSIZE, 0,
+                 MAKELPARAM(atDpi(kToolButton.cx, dpi), atDpi(kToolButton.cy, dpi)));
+    place(Toolbar1, toPixels(kToolbar, dpi));
+    place(DownCmd, toPixels(kDownCmd, dpi));
+    place(UpCmd, toPixels(kUpCmd, dpi));
+    place(Text1, toPixels(kText1, dpi));
+    place(Label2, toPixels(kLabel2, dpi));
+    place(Label1, toPixels(kLabel1, dpi));
+
+    RECT frame = toPixels(kClient, dpi);
+    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi);
+    SetWindowPos(hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::loadFonts()
+{
+    const RECT entry = toPixels(kLabel1, dpi);
+    const RECT check = toPixels(kLabel2, dpi);
+    HFONT oldEntry = entryFont;
+    HFONT oldCheck = checkFont;
+    entryFont = labelFont(atDpi(kEntryFontPixels, dpi), FW_NORMAL, L"000000000000",
+                          entry.right - entry.left);
+    checkFont = labelFont(atDpi(kCheckFontPixels, dpi), FW_BOLD, L"X", check.right - check.left);
+    SendMessageW(Label1, WM_SETFONT, reinterpret_cast<WPARAM>(entryFont), TRUE);
+    SendMessageW(Label2, WM_SETFONT, reinterpret_cast<WPARAM>(checkFont), TRUE);
+    if (oldEntry)
+        DeleteObject(oldEntry);
+    if (oldCheck)
+        DeleteObject(oldCheck);
+}
+
+void Form1::loadPictures()
+{
+    const int image = atDpi(kToolImage, dpi);
+    HIMAGELIST images = ImageList_Create(image, image, ILC_COLOR24 | ILC_MASK,
+                                         static_cast<int>(std::size(kToolbarButtons)), 0);
+    for (const ToolbarButton &button : kToolbarButtons) {
+        HBITMAP picture = pictureBitmap(button.key, image, image);
+        // "end" is drawn on grey 191, one step off the mask colour: never masked.
+        if (std::string_view(button.key) == "end")
+            ImageList_Add(images, picture, nullptr);
+        else
+            ImageList_AddMasked(images, picture, kMaskColour);
+        DeleteObject(picture);
+    }
+    SendMessageW(Toolbar1, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+    if (toolbarImages)
+        ImageList_Destroy(toolbarImages);
+    toolbarImages = images;
+
+    // Unscaled and centred: the small buttons show the middle, where the arrow is.
+    const int step = atDpi(kStepPicture, dpi);
+    for (auto [button, bitmap, name] : {std::tuple{UpCmd, &upPicture, "up"},
+                                        std::tuple{DownCmd, &downPicture, "down"}}) {
+        HBITMAP old = *bitmap;
+        *bitmap = pictureBitmap(name, step, step);
+        SendMessageW(button, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(*bitmap));
+        if (old)
+            DeleteObject(old);
+    }
+}
+
+LRESULT CALLBACK Form1::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto *self = static_cast<Form1 *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
+        self->hwnd = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto *self = reinterpret_cast<Form1 *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->hwnd = nullptr;
+    }
+    return self->onMessage(message, wParam, lParam);
+}
+
+LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED) {
+            const auto from = reinterpret_cast<HWND>(lParam);
+            if (from == UpCmd)
+                calc.UpCmd_click();
+            else if (from == DownCmd)
+                calc.DownCmd_click();
+            else if (from == Toolbar1)
+                onToolbarCommand(LOWORD(wParam));
+            return 0;
+        }
+        break;
+    case WM_NOTIFY: {
+        auto *header = reinterpret_cast<NMHDR *>(lParam);
+        const auto index = static_cast<std::size_t>(header->idFrom - kFirstCommand);
+        if (header->code == TTN_GETDISPINFOW && index < std::size(kToolbarButtons)) {
+            reinterpret_cast<NMTTDISPINFOW *>(lParam)->lpszText =
+                const_cast<wchar_t *>(kToolbarButtons[index].toolTip);
+            return 0;
+        }
+        break;
+    }
+    case WM_CTLCOLORSTATIC: {
+        // White labels with black text, whatever colours the desktop uses.
+        const auto control = reinterpret_cast<HWND>(lParam);
+        if (control == Label1 || control == Label2) {
+            const auto dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, RGB(0, 0, 0));
+            SetBkColor(dc, RGB(255, 255, 255));
+            return reinterpret_cast<LRESULT>(labelBrush);
+        }
+        break;
+    }
+    case WM_DPICHANGED: {
+        dpi = HIWORD(wParam);
+        layout();
+        const auto *suggested = reinterpret_cast<const RECT *>(lParam);
+        SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE)
+            focusWhenInactive = GetFocus();
+        break;
+    case WM_SETFOCUS:
+        // Back to where the keyboard was when the user switched away.
+        SetFocus(focusWhenInactive && IsChild(hwnd, focusWhenInactive) ? focusWhenInactive : Text1);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Form1::controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR, DWORD_PTR self)
+{
+    return reinterpret_cast<Form1 *>(self)->onControlMessage(control, message, wParam, lParam);
+}
+
+LRESULT Form1::onControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_KEYDOWN:
+        if (wParam == VK_TAB) {
+            moveFocus(control, GetKeyState(VK_SHIFT) < 0);
+            return 0;
+        }
+        if (control == Text1) {
+            calc.Text1_keyDown(static_cast<pirumo::KeyCode>(wParam), shiftState());
+            return 0;
+        }
+        break;
+    case WM_CHAR:
+    case WM_DEADCHAR:
+        // Nothing is ever typed into Text1, and no key makes it beep.
+        if (control == Text1 || wParam == L'\t')
+            return 0;
+        break;
+    case WM_SYSCHAR:
+        // Alt+letter finds no menu and would beep; Alt+Space still opens the window menu.
+        if (wParam != L' ')
+            return 0;
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(control, controlProc, 0);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
+void Form1::moveFocus(HWND from, bool backwards)
+{
+    const HWND order[] = {Text1, UpCmd, DownCmd};
+    const std::size_t count = std::size(order);
+    std::size_t at = 0;
+    while (at < count && order[at] != from)
+        ++at;
+    SetFocus(order[(at + (backwards ? count - 1 : 1)) % count]);
+}
+
+void Form1::onToolbarCommand(int command)
+{
+    const auto index = SendMessageW(Toolbar1, TB_COMMANDTOINDEX, static_cast<WPARAM>(command), 0);
+    TBBUTTON button = {};
+    if (index >= 0 && SendMessageW(Toolbar1, TB_GETBUTTON, static_cast<WPARAM>(index),
+                                   reinterpret_cast<LPARAM>(&button)))
+        calc.Toolbar1_ButtonClick(reinterpret_cast<const char *>(button.dwData));
+}
+
+void Form1::setEntryLabel(const std::string &text)
+{
+    SetWindowTextW(Label1, widen(text).c_str());
+}
+
+void Form1::setCheckLabel(const std::string &text)
+{
+    SetWindowTextW(Label2, widen(text).c_str());
+}
+
+std::string Form1::checkLabel() const
+{
+    return narrow(windowText(Label2));
+}
+
+void Form1::setCaption(const std::string &text)
+{
+    SetWindowTextW(hwnd, widen(text).c_str());
+}
+
+void Form1::setSaveEnabled(bool enabled)
+{
+    // The save button is the second one, whatever its key.
+    TBBUTTON button = {};
+    if (SendMessageW(Toolbar1, TB_GETBUTTON, 1, reinterpret_cast<LPARAM>(&button)))
+        SendMessageW(Toolbar1, TB_ENABLEBUTTON, static_cast<WPARAM>(button.idCommand), MAKELPARAM(enabled, 0));
+}
+
+void Form1::focusText1()
+{
+    SetFocus(Text1);
+}
+
+void Form1::clearText1()
+{
+    SetWindowTextW(Text1, L"");
+}
+
+void Form1::setClipboardText(const std::string &text)
+{
+    putClipboardText(hwnd, widen(text));
+}
+
+std::string Form1::clipboardText()
+{
+    return narrow(::clipboardText(hwnd));
+}
+
+std::optional<std::string> Form1::askSaveFileName()
+{
+    std::vector<wchar_t> name(32768, L'\0');  // the longest path Windows takes
+    lastSaveName.copy(name.data(), name.size() - 1);
+    static const wchar_t filter[] = L"すべてのファイル (*.*)\0*.*\0";
+
+    OPENFILENAMEW dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = hwnd;
+    dialog.lpstrFilter = filter;
+    dialog.nFilterIndex = 2;  // past the only filter: Windows takes the first
+    dialog.lpstrFile = name.data();
+    dialog.nMaxFile = static_cast<DWORD>(name.size());
+    dialog.Flags = OFN_HIDEREADONLY;  // and no overwrite prompt
+    if (!GetSaveFileNameW(&dialog))
+        return std::nullopt;
+    lastSaveName = name.data();
+    return narrow(lastSaveName);
+}
+
+bool Form1::writeFile(const std::string &path, const std::string &text)
+{
+    return writeWholeFile(widen(path), text);
+}
+
+void Form1::openHelp(const std::string &file)
+{
+    const std::wstring path = widen(file);
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        const std::wstring text = L"ヘルプファイルが見つかりません。\n\n次のファイルを探しましたが、"
+                                  L"見つからないか読み込めませんでした。\n" + path;
+        MessageBoxW(hwnd, text.c_str(), windowText(hwnd).c_str(), MB_OK | MB_ICONWARNING);
+        return;
+    }
+    // The help is HTML under its own name: the browser shows it when it
+    // comes as a .htm file, so a copy in the temporary folder is opened.
+    std::wstring shown = path;
+    wchar_t temporary[MAX_PATH + 1] = {};
+    if (GetTempPathW(MAX_PATH + 1, temporary)) {
+        const std::wstring copy = std::wstring(temporary) + L"pirumo-help.htm";
+        if (CopyFileW(path.c_str(), copy.c_str(), FALSE))
+            shown = copy;
+    }
+    SHELLEXECUTEINFOW open = {};
+    open.cbSize = sizeof open;
+    open.fMask = SEE_MASK_CLASSNAME | SEE_MASK_NOASYNC;
+    open.hwnd = hwnd;
+    open.lpVerb = L"open";
+    open.lpFile = shown.c_str();
+    open.lpClass = L".htm";
+    open.nShow = SW_SHOWNORMAL;
+    ShellExecuteExW(&open);  // Windows tells the user itself when no browser is there
+}
+
+std::string Form1::executableFolder() const
+{
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return narrow(path.substr(0, path.find_last_of(L'\\')));
+}
+
+void Form1::tell(const std::string &message)
+{
+    MessageBoxW(hwnd, widen(message).c_str(), windowText(hwnd).c_str(), MB_OK | MB_ICONWARNING);
+}
+
+void Form1::endProgram()
+{
+    DestroyWindow(hwnd);
+}

@@ -1,0 +1,87 @@
+#include "savefile.h"
+
+#include <windows.h>
+
+namespace {
+
+std::wstring folderOf(const std::wstring &path)
+{
+    const auto slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash + 1);
+}
+
+// A file of our own beside the target, created new so that nothing of
+// anyone else's is ever overwritten.
+HANDLE createSibling(const std::wstring &path, const wchar_t *suffix, std::wstring &name)
+{
+    const std::wstring folder = folderOf(path);
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+        name = folder + L"~pirumo" + std::to_wstring(GetCurrentProcessId()) + L"-"
+            + std::to_wstring(GetTickCount64() + attempt) + suffix;
+        HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
+            return file;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+bool writeAll(HANDLE file, const std::string &bytes)
+{
+    const char *at = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        const DWORD chunk = left > (1u << 30) ? (1u << 30) : static_cast<DWORD>(left);
+        DWORD written = 0;
+        if (!WriteFile(file, at, chunk, &written, nullptr) || written != chunk)
+            return false;
+        at += written;
+        left -= written;
+    }
+    return FlushFileBuffers(file) != 0;
+}
+
+// ReplaceFileW keeps the old file's security, attributes and streams. Given a
+// backup name, a replacement that fails halfway leaves the old file there,
+// from where it is put back.
+bool replaceExisting(const std::wstring &path, const std::wstring &temporary)
+{
+    std::wstring backup;
+    HANDLE reserved = createSibling(path, L".bak", backup);
+    if (reserved == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(reserved);
+    DeleteFileW(backup.c_str());
+
+    if (ReplaceFileW(path.c_str(), temporary.c_str(), backup.c_str(),
+                     REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+        DeleteFileW(backup.c_str());
+        return true;
+    }
+    if (GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
+        MoveFileExW(backup.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+    return false;
+}
+
+} // namespace
+
+bool writeWholeFile(const std::wstring &path, const std::string &bytes)
+{
+    std::wstring temporary;
+    HANDLE file = createSibling(path, L".tmp", temporary);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    const bool written = writeAll(file, bytes);
+    const bool closed = CloseHandle(file) != 0;
+
+    bool saved = false;
+    if (written && closed) {
+        if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+            saved = replaceExisting(path, temporary);
+        else
+            saved = MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
+    }
+    if (!saved)
+        DeleteFileW(temporary.c_str());
+    return saved;
+}
