@@ -85,10 +85,11 @@ test-package: package
 bench: release
 	bench/run.sh
 
-screenshot: build
+screenshot: build windows
 	@dpkg-query -W -f='$${Status}\n' imagemagick 2>/dev/null | grep -q '^install ok installed' || \
 	    { $(SUDO) apt-get update && $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends imagemagick; }
 	tools/screenshot.sh
+	tools/screenshot.sh pirumo-windows tests/windows/wine.sh build-windows/pirumo.exe
 
 clean:
 	rm -rf build build-*

@@ -53,9 +53,13 @@ bool replaceExisting(const std::wstring &path, const std::wstring &temporary)
     CloseHandle(reserved);
     DeleteFileW(backup.c_str());
 
+    const DWORD attributes = GetFileAttributesW(path.c_str());
     if (ReplaceFileW(path.c_str(), temporary.c_str(), backup.c_str(),
                      REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
         DeleteFileW(backup.c_str());
+        // Windows carries them over itself; Wine and some network shares do not.
+        if (GetFileAttributesW(path.c_str()) != attributes)
+            SetFileAttributesW(path.c_str(), attributes);
         return true;
     }
     if (GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
