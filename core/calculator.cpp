@@ -8,6 +8,29 @@ constexpr std::string_view kLineEnd = "\r\n";
 
 } // namespace
 
+std::string_view save_problem(SaveOutcome outcome)
+{
+    switch (outcome) {
+    case SaveOutcome::Saved:
+        return {};
+    case SaveOutcome::FileInUse:
+        return "ほかのプログラムが使用中のファイルには保存できません。記録はそのまま残っています。";
+    case SaveOutcome::Folder:
+        return "フォルダーには保存できません。記録はそのまま残っています。";
+    case SaveOutcome::BlockDevice:
+        return "ブロックデバイスには保存できません。記録はそのまま残っています。";
+    case SaveOutcome::Socket:
+        return "ソケットには保存できません。記録はそのまま残っています。";
+    case SaveOutcome::LinkLoop:
+        return "循環しているシンボリックリンクには保存できません。記録はそのまま残っています。";
+    case SaveOutcome::PipeWithoutReader:
+        return "読み取るプログラムのない名前付きパイプには保存できません。記録はそのまま残っています。";
+    case SaveOutcome::Failed:
+        break;
+    }
+    return kSaveFailedMessage;
+}
+
 std::string help_file_path(std::string_view folder, char separator)
 {
     std::string file(folder);
@@ -156,8 +179,9 @@ void Calculator::save_log()
     const auto name = w.askSaveFileName();
     if (!name || name->empty())
         return;
-    if (!w.writeFile(*name, s.tr_text)) {
-        w.tell(std::string(kSaveFailedMessage));
+    const SaveOutcome outcome = w.writeFile(*name, s.tr_text);
+    if (outcome != SaveOutcome::Saved) {
+        w.tell(std::string(save_problem(outcome)));
         return;
     }
     if (s.tr_flg)

@@ -27,6 +27,9 @@ inline constexpr std::string_view kLogFullMessage =
 inline constexpr std::string_view kSaveFailedMessage =
     "ファイルに保存できませんでした。記録はそのまま残っています。";
 
+// What the user is told when a save did not happen; empty for Saved.
+std::string_view save_problem(SaveOutcome outcome);
+
 #ifdef _WIN32
 inline constexpr char kPathSeparator = '\\';
 #else

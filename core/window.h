@@ -6,6 +6,19 @@
 
 namespace pirumo {
 
+// What became of a save. Anything but Saved left the file as it was; the
+// other outcomes name why, so the user can be told.
+enum class SaveOutcome {
+    Saved,
+    Failed,             // could not be written: no room, no permission, ...
+    FileInUse,          // another program holds the file
+    Folder,
+    BlockDevice,
+    Socket,
+    LinkLoop,           // a symbolic link that leads back to itself
+    PipeWithoutReader,  // a named pipe that no program reads
+};
+
 // What the calculator needs from its window and from the desktop around it.
 // The Qt window implements it for real; the tests implement it with a fake
 // that records every call. All texts are UTF-8.
@@ -28,9 +41,9 @@ public:
 
     // Asks for a file name to save under; nothing when the user cancels.
     virtual std::optional<std::string> askSaveFileName() = 0;
-    // Replaces the file with the whole text, or leaves it as it was and
-    // returns false. Nothing stays open either way.
-    virtual bool writeFile(const std::string &path, const std::string &text) = 0;
+    // Replaces the file with the whole text, or leaves it as it was and says
+    // why. Nothing stays open either way.
+    virtual SaveOutcome writeFile(const std::string &path, const std::string &text) = 0;
 
     virtual void openHelp(const std::string &file) = 0;
     // Folder of the running executable, with the platform's separators.

@@ -21,7 +21,7 @@ public:
     int text1Cleared = 0;
     std::optional<std::string> clipboard;       // nothing: holds no text
     std::deque<std::optional<std::string>> saveAnswers;
-    bool failWrites = false;
+    pirumo::SaveOutcome writeOutcome = pirumo::SaveOutcome::Saved;
     std::map<std::string, std::string> files;
     std::vector<std::string> helpOpened;
     std::string folder = "/opt/pirumo";
@@ -45,12 +45,11 @@ public:
         saveAnswers.pop_front();
         return answer;
     }
-    bool writeFile(const std::string &path, const std::string &text) override
+    pirumo::SaveOutcome writeFile(const std::string &path, const std::string &text) override
     {
-        if (failWrites)
-            return false;
-        files[path] = text;
-        return true;
+        if (writeOutcome == pirumo::SaveOutcome::Saved)
+            files[path] = text;
+        return writeOutcome;
     }
     void openHelp(const std::string &file) override { helpOpened.push_back(file); }
     std::string executableFolder() const override { return folder; }

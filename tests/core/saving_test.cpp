@@ -51,21 +51,42 @@ TEST_F(Saving, CancelChangesNothing)
     EXPECT_TRUE(s.win.told.empty());
 }
 
-TEST_F(Saving, AFailedWriteKeepsEverythingAndSaysSo)
+struct Refusal
 {
-    s.win.failWrites = true;
+    SaveOutcome outcome;
+    const char *told;  // what the message names
+};
+
+class RefusedSave : public Saving, public testing::WithParamInterface<Refusal>
+{
+};
+
+TEST_P(RefusedSave, KeepsEverythingAndSaysWhy)
+{
+    s.win.writeOutcome = GetParam().outcome;
     s.win.saveAnswers.push_back("/nowhere/log.txt");
     s.click("save");
-    expectUnchanged("write failed");
+    expectUnchanged("not saved");
     ASSERT_EQ(s.win.told.size(), 1U);
-    EXPECT_EQ(s.win.told[0], kSaveFailedMessage);
+    EXPECT_NE(s.win.told[0].find(GetParam().told), std::string::npos) << s.win.told[0];
+    EXPECT_NE(s.win.told[0].find("記録はそのまま残っています"), std::string::npos) << s.win.told[0];
 
-    s.win.failWrites = false;
+    s.win.writeOutcome = SaveOutcome::Saved;
     s.win.saveAnswers.push_back("/tmp/log.txt");
     s.click("save");
     EXPECT_EQ(s.win.files.at("/tmp/log.txt"), "\r\n123456789016\r\n6X\r\n");
     EXPECT_EQ(s.state().tctr, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, RefusedSave,
+    testing::Values(Refusal{SaveOutcome::Failed, "ファイルに保存できませんでした"},
+                    Refusal{SaveOutcome::FileInUse, "使用中のファイル"},
+                    Refusal{SaveOutcome::Folder, "フォルダー"},
+                    Refusal{SaveOutcome::BlockDevice, "ブロックデバイス"},
+                    Refusal{SaveOutcome::Socket, "ソケット"},
+                    Refusal{SaveOutcome::LinkLoop, "循環しているシンボリックリンク"},
+                    Refusal{SaveOutcome::PipeWithoutReader, "読み取るプログラムのない名前付きパイプ"}));
 
 TEST_F(Saving, SavingAgainToTheSameNameReplacesTheFile)
 {

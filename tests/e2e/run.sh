@@ -27,6 +27,13 @@ check() {  # check WHAT EXPECTED ACTUAL
     fi
 }
 
+# Without a display the Linux program says so in one line and ends with status 1.
+if [[ ${program[-1]} != *.exe ]]; then
+    said=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:9999 "${program[@]}" 2>&1)
+    check "no display: status 1" 1 $?
+    check "no display: one line that says so" "pirumo: ディスプレイを開けません (no display could be opened: :9999)" "$said"
+fi
+
 work=$(mktemp -d)
 trap 'kill "${app:-}" 2>/dev/null; pkill -f "xclip.*$DISPLAY" 2>/dev/null; stop_x; rm -rf "$work"' EXIT
 start_x || exit 1
@@ -37,6 +44,7 @@ win=$(window_named PIRUMO) || { echo "FAIL: no PIRUMO window"; cat "$work/out.lo
 xdotool windowfocus --sync "$win"
 
 caption() { xdotool getwindowname "$win"; }
+caption_is() { [ "$(caption)" == "$1" ]; }
 clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 # Toolbar buttons are 24 pixels wide from the left edge: log, save, copy, paste, help, end.
 toolbar() {
@@ -87,7 +95,7 @@ if [ -n "$dialog" ]; then
     wait_until 10 test -s "$work/log.txt"
 fi
 check "the saved file holds the log exactly" "$(printf '6\r\n1236\r\n19\r\n1112\r\n140\r\n.')" "$(cat "$work/log.txt" 2>/dev/null; echo .)"
-wait_until 5 test "$(caption)" == PIRUMO
+wait_until 5 caption_is PIRUMO
 check "saving stops recording" "PIRUMO" "$(caption)"
 
 xdotool windowfocus --sync "$win"
@@ -95,6 +103,21 @@ toolbar log
 xdotool key space; settle
 check "Space stops recording" "PIRUMO" "$(caption)"
 check "Space empties the clipboard" "" "$(clipboard)"
+
+# A clipboard owner that never answers (a hung program) costs a paste one
+# wait of about 5 s, after which the clipboard counts as empty.
+xclip -i -selection clipboard -quiet <<<'99' >/dev/null 2>&1 &
+owner=$!
+settle
+kill -STOP "$owner"
+toolbar log
+started=$SECONDS
+toolbar paste
+wait_until 15 caption_is "2件記録"
+check "a hung clipboard owner holds a paste up for one wait, not three" yes \
+    "$([ $((SECONDS - started)) -le 8 ] && echo yes || echo "no, $((SECONDS - started)) s")"
+kill -KILL "$owner"
+wait "$owner" 2>/dev/null
 
 toolbar end
 wait_until 5 bash -c "! kill -0 $app"

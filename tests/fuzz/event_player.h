@@ -64,7 +64,7 @@ private:
         }
         case 5: {  // save, answered by a cancel, a failed write or a file
             const std::uint8_t outcome = next() % 3;
-            s.win.failWrites = outcome == 1;
+            s.win.writeOutcome = outcome == 1 ? pirumo::SaveOutcome::Failed : pirumo::SaveOutcome::Saved;
             s.win.saveAnswers.clear();
             s.win.saveAnswers.push_back(outcome == 0 ? std::nullopt : std::optional<std::string>("log.txt"));
             const std::string logBefore = s.state().tr_text;

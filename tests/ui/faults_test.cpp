@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -140,6 +141,25 @@ private slots:
         QCOMPARE(contents(good), kLog);
         QCOMPARE(w.form->windowTitle(), QStringLiteral("PIRUMO"));
         QVERIFY(!w.toolButton("save")->isEnabled());
+    }
+
+    void aTypedNameWithAQuoteSavesUnderExactlyThatName()
+    {
+        QTemporaryDir scratch;
+        ShownWindow w;
+        recordThreeLines(w);
+        QTimer::singleShot(0, [&scratch] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->setDirectory(scratch.path());
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->setText(QStringLiteral("q\"uote.txt"));
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        w.click("save");
+        QCOMPARE(entries(scratch.path()), QStringList(QStringLiteral("q\"uote.txt")));
+        QCOMPARE(contents(scratch.filePath(QStringLiteral("q\"uote.txt"))), kLog);
     }
 
     void fullLogRefusesTheNextLineAndSavesEveryOne()

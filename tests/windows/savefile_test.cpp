@@ -72,7 +72,7 @@ struct Target
     const char *before;   // what the file holds before; nullptr: no file yet
     DWORD attributes;     // the file's attributes before
     bool heldOpen;        // another program has it open and shares nothing
-    bool saved;
+    pirumo::SaveOutcome outcome;
 };
 
 class WindowsWriter : public testing::TestWithParam<Target>
@@ -97,11 +97,12 @@ TEST_P(WindowsWriter, SavesTheWholeLogOrLeavesEverythingAsItWas)
         ? CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
         : INVALID_HANDLE_VALUE;
 
-    EXPECT_EQ(writeWholeFile(path, "1236\r\n6X\r\n"), t.saved);
+    EXPECT_EQ(writeWholeFile(path, "1236\r\n6X\r\n"), t.outcome);
+    const bool saved = t.outcome == pirumo::SaveOutcome::Saved;
     if (holder != INVALID_HANDLE_VALUE)
         CloseHandle(holder);
 
-    if (t.saved)
+    if (saved)
         EXPECT_EQ(contents(path), "1236\r\n6X\r\n");
     else if (t.before)
         EXPECT_EQ(contents(path), t.before);
@@ -113,17 +114,19 @@ TEST_P(WindowsWriter, SavesTheWholeLogOrLeavesEverythingAsItWas)
     }
 
     // No temporary or backup file stays behind, whatever happened.
-    const bool there = t.before || t.saved;
+    const bool there = t.before || saved;
     EXPECT_EQ(folder.names(), there ? std::vector<std::wstring>{t.name} : std::vector<std::wstring>{});
 }
+
+using Outcome = pirumo::SaveOutcome;
 
 INSTANTIATE_TEST_SUITE_P(
     Targets, WindowsWriter,
     testing::Values(
-        Target{"NewFile", L"新しい記録.txt", nullptr, 0, false, true},
-        Target{"ExistingFile", L"log.txt", "old\r\n", FILE_ATTRIBUTE_NORMAL, false, true},
-        Target{"HiddenFileStaysHidden", L"log.txt", "old\r\n", FILE_ATTRIBUTE_HIDDEN, false, true},
-        Target{"FileInUse", L"log.txt", "old\r\n", FILE_ATTRIBUTE_NORMAL, true, false},
-        Target{"ReadOnlyFile", L"log.txt", "old\r\n", FILE_ATTRIBUTE_READONLY, false, false},
-        Target{"MissingFolder", L"missing\\log.txt", nullptr, 0, false, false}),
+        Target{"NewFile", L"新しい記録.txt", nullptr, 0, false, Outcome::Saved},
+        Target{"ExistingFile", L"log.txt", "old\r\n", FILE_ATTRIBUTE_NORMAL, false, Outcome::Saved},
+        Target{"HiddenFileStaysHidden", L"log.txt", "old\r\n", FILE_ATTRIBUTE_HIDDEN, false, Outcome::Saved},
+        Target{"FileInUse", L"log.txt", "old\r\n", FILE_ATTRIBUTE_NORMAL, true, Outcome::FileInUse},
+        Target{"ReadOnlyFile", L"log.txt", "old\r\n", FILE_ATTRIBUTE_READONLY, false, Outcome::Failed},
+        Target{"MissingFolder", L"missing\\log.txt", nullptr, 0, false, Outcome::Failed}),
     [](const testing::TestParamInfo<Target> &info) { return std::string(info.param.what); });

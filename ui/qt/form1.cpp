@@ -12,7 +12,9 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -231,21 +233,34 @@ void Form1::setClipboardText(const std::string &text)
 
 std::string Form1::clipboardText()
 {
-    return QGuiApplication::clipboard()->text().toStdString();
+    // Asking for the list of formats first means an owner that never answers
+    // costs one wait (Qt gives up after 5 s), not one for each text format.
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    if (!data || data->formats().isEmpty())
+        return {};
+    return data->text().toStdString();
 }
 
 std::optional<std::string> Form1::askSaveFileName()
 {
-    const QString name = QFileDialog::getSaveFileName(
-        this, QString(), lastSaveName, QStringLiteral("すべてのファイル (*.*)"), nullptr,
-        QFileDialog::DontConfirmOverwrite);
+    QFileDialog dialog(this, QString(), lastSaveName, QStringLiteral("すべてのファイル (*.*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    QString name = dialog.selectedFiles().constFirst();
+    // Qt's own dialog reads a typed name holding a double quote as a list of
+    // quoted names and returns a file the user never named: keep what was typed.
+    const auto *typed = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    if (typed && typed->text().contains(QLatin1Char('"')))
+        name = dialog.directory().absoluteFilePath(typed->text());
     if (name.isEmpty())
         return std::nullopt;
     lastSaveName = name;
     return name.toStdString();
 }
 
-bool Form1::writeFile(const std::string &path, const std::string &text)
+pirumo::SaveOutcome Form1::writeFile(const std::string &path, const std::string &text)
 {
     return writeWholeFile(QString::fromStdString(path), QByteArray::fromStdString(text));
 }

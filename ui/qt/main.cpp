@@ -2,12 +2,49 @@
 
 #include <QApplication>
 
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+QList<QPair<QtMsgType, QString>> heldBack;
+
+// While Qt looks for a display, its warnings are held back: when none can be
+// opened, Qt would print several lines, suggest reinstalling and dump core.
+// One line is all that is needed.
+void whileStarting(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtFatalMsg) {
+        heldBack.append({type, message});
+        return;
+    }
+    const QByteArray display = qgetenv("WAYLAND_DISPLAY").isEmpty() ? qgetenv("DISPLAY") : qgetenv("WAYLAND_DISPLAY");
+    std::fprintf(stderr, "pirumo: ディスプレイを開けません (no display could be opened: %s)\n",
+                 display.isEmpty() ? "DISPLAY is not set" : display.constData());
+    Q_UNUSED(context);
+    std::_Exit(1);
+}
+
+} // namespace
+
 int main(int, char *argv[])
 {
+    // A pipe whose reader went away, or a shell's limit on file size, must
+    // fail the save in question, not end the program and lose the log.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
+
     // PIRUMO takes no command line: Qt sees only the program's name.
     int qtArgc = 1;
     char *qtArgv[] = {argv[0], nullptr};
+    qtHandler = qInstallMessageHandler(whileStarting);
     QApplication app(qtArgc, qtArgv);
+    qInstallMessageHandler(qtHandler);
+    for (const auto &[type, message] : std::as_const(heldBack))
+        qtHandler(type, QMessageLogContext(), message);
+
     QApplication::setApplicationName(QStringLiteral("PIRUMO"));
     QApplication::setApplicationVersion(QStringLiteral(PIRUMO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("jp.pirumo.Pirumo"));

@@ -506,7 +506,7 @@ std::optional<std::string> Form1::askSaveFileName()
     return narrow(lastSaveName);
 }
 
-bool Form1::writeFile(const std::string &path, const std::string &text)
+pirumo::SaveOutcome Form1::writeFile(const std::string &path, const std::string &text)
 {
     return writeWholeFile(widen(path), text);
 }

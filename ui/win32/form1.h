@@ -49,7 +49,7 @@ private:
     void setClipboardText(const std::string &text) override;
     std::string clipboardText() override;
     std::optional<std::string> askSaveFileName() override;
-    bool writeFile(const std::string &path, const std::string &text) override;
+    pirumo::SaveOutcome writeFile(const std::string &path, const std::string &text) override;
     void openHelp(const std::string &file) override;
     std::string executableFolder() const override;
     void tell(const std::string &message) override;

@@ -2,7 +2,16 @@
 
 #include <windows.h>
 
+#include <optional>
+
+using pirumo::SaveOutcome;
+
 namespace {
+
+bool inUse(DWORD error)
+{
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+}
 
 std::wstring folderOf(const std::wstring &path)
 {
@@ -26,7 +35,7 @@ HANDLE createSibling(const std::wstring &path, const wchar_t *suffix, std::wstri
     return INVALID_HANDLE_VALUE;
 }
 
-bool writeAll(HANDLE file, const std::string &bytes)
+bool writeAll(HANDLE file, const std::string &bytes, bool flush = true)
 {
     const char *at = bytes.data();
     std::size_t left = bytes.size();
@@ -38,18 +47,18 @@ bool writeAll(HANDLE file, const std::string &bytes)
         at += written;
         left -= written;
     }
-    return FlushFileBuffers(file) != 0;
+    return !flush || FlushFileBuffers(file) != 0;
 }
 
 // ReplaceFileW keeps the old file's security, attributes and streams. Given a
 // backup name, a replacement that fails halfway leaves the old file there,
 // from where it is put back.
-bool replaceExisting(const std::wstring &path, const std::wstring &temporary)
+SaveOutcome replaceExisting(const std::wstring &path, const std::wstring &temporary)
 {
     std::wstring backup;
     HANDLE reserved = createSibling(path, L".bak", backup);
     if (reserved == INVALID_HANDLE_VALUE)
-        return false;
+        return SaveOutcome::Failed;
     CloseHandle(reserved);
     DeleteFileW(backup.c_str());
 
@@ -60,32 +69,56 @@ bool replaceExisting(const std::wstring &path, const std::wstring &temporary)
         // Windows carries them over itself; Wine and some network shares do not.
         if (GetFileAttributesW(path.c_str()) != attributes)
             SetFileAttributesW(path.c_str(), attributes);
-        return true;
+        return SaveOutcome::Saved;
     }
-    if (GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
+    const DWORD error = GetLastError();
+    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
         MoveFileExW(backup.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
-    return false;
+    return inUse(error) ? SaveOutcome::FileInUse : SaveOutcome::Failed;
+}
+
+// What is there now decides: a device is written into, a file another
+// program holds is left alone. Nothing when it is a file to replace.
+std::optional<SaveOutcome> writeIntoDevice(const std::wstring &path, const std::string &bytes)
+{
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return SaveOutcome::Folder;
+    HANDLE target = CreateFileW(path.c_str(), GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (target == INVALID_HANDLE_VALUE)
+        return inUse(GetLastError()) ? std::optional(SaveOutcome::FileInUse) : std::nullopt;
+    const DWORD type = GetFileType(target);
+    std::optional<SaveOutcome> outcome;
+    if (type == FILE_TYPE_CHAR || type == FILE_TYPE_PIPE)
+        outcome = writeAll(target, bytes, false) ? SaveOutcome::Saved : SaveOutcome::Failed;
+    CloseHandle(target);
+    return outcome;
 }
 
 } // namespace
 
-bool writeWholeFile(const std::wstring &path, const std::string &bytes)
+SaveOutcome writeWholeFile(const std::wstring &path, const std::string &bytes)
 {
+    if (const auto outcome = writeIntoDevice(path, bytes))
+        return *outcome;
+
     std::wstring temporary;
     HANDLE file = createSibling(path, L".tmp", temporary);
     if (file == INVALID_HANDLE_VALUE)
-        return false;
+        return SaveOutcome::Failed;
     const bool written = writeAll(file, bytes);
     const bool closed = CloseHandle(file) != 0;
 
-    bool saved = false;
+    SaveOutcome outcome = SaveOutcome::Failed;
     if (written && closed) {
         if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
-            saved = replaceExisting(path, temporary);
-        else
-            saved = MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
+            outcome = replaceExisting(path, temporary);
+        else if (MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH))
+            outcome = SaveOutcome::Saved;
     }
-    if (!saved)
+    if (outcome != SaveOutcome::Saved)
         DeleteFileW(temporary.c_str());
-    return saved;
+    return outcome;
 }
