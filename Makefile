@@ -6,17 +6,18 @@ SHELL := /bin/bash
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 BUILD_PACKAGES := cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev \
-                  qt6-base-dev qt6-qpa-plugins fonts-ipafont-gothic
+                  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic
 TEST_PACKAGES := xvfb xauth xdotool xclip clang libclang-rt-14-dev valgrind \
-                 desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev
+                 desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev \
+                 x11-utils dbus at-spi2-core fonts-dejavu-core
 # pirumo.exe: cross-built with mingw-w64, its tests run under Wine.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64 googletest wine64 icoutils
 BENCH_PACKAGES := libbenchmark-dev libx11-dev bc
 
 FUZZ_SECONDS ?= 60
 
-DEB := build-release/pirumo_1.00_amd64.deb
-ZIP := build-windows/pirumo-1.00-windows-x64.zip
+# Named after the version that CMakeLists.txt sets; found once made.
+DEB = $(wildcard build-release/pirumo_*_amd64.deb)
 
 .PHONY: all deps build run test test-default test-asan fuzz memcheck release package test-package bench \
         windows test-windows screenshot clean

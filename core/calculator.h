@@ -2,6 +2,7 @@
 #define PIRUMO_CORE_CALCULATOR_H
 
 #include "entry.h"
+#include "identity.h"
 #include "keys.h"
 #include "window.h"
 
@@ -19,7 +20,6 @@ inline constexpr Flag kFalse = 0;
 // The record count is 16-bit; the log refuses lines beyond this many.
 inline constexpr std::int16_t kMaxRecords = 32767;
 
-inline constexpr std::string_view kProductName = "PIRUMO";
 inline constexpr std::string_view kRecordsSuffix = "件記録";
 inline constexpr std::string_view kHelpFileName = "pirumo.hlp";
 inline constexpr std::string_view kLogFullMessage =

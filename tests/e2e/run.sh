@@ -56,6 +56,11 @@ toolbar() {
 settle() { sleep 0.2; }
 
 check "caption at start" "PIRUMO" "$(caption)"
+if [ -n "${PIRUMO_DESKTOP_FILE:-}" ]; then
+    check "docks match the window to its menu entry by its class" \
+        "$(sed -n 's/^StartupWMClass=//p' "$PIRUMO_DESKTOP_FILE")" \
+        "$(xprop -id "$win" WM_CLASS | sed -n 's/.*, "\(.*\)"$/\1/p')"
+fi
 
 xdotool key 1 2 3 4 5 6 7 8 9 0 1; settle
 toolbar copy

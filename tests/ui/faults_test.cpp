@@ -37,28 +37,24 @@ QStringList openFilesIn(const QString &folder)
     return open;
 }
 
-// Picks fileName in the next Save-As dialog (cancels it when empty) and
-// dismisses any message box after it, remembering its text.
+// Picks fileName in the next Save-As dialog (cancels it when empty, or when
+// the dialog stays open, having opened a folder given as the name) and
+// dismisses a message box that follows, remembering its text.
 void answerDialogs(const QString &fileName, QString *told)
 {
-    QTimer::singleShot(0, [fileName, told] {
-        QWidget *modal = QApplication::activeModalWidget();
+    onNextModal([fileName, told](QWidget *modal) {
         if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-            if (fileName.isEmpty()) {
+            if (!fileName.isEmpty())
+                chooseFile(dialog, fileName);
+            if (dialog->isVisible())
                 dialog->reject();
-                return;
-            }
-            dialog->selectFile(fileName);
-            static_cast<QDialog *>(dialog)->accept();
-            answerDialogs(QString(), told);  // a message may follow
-        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            *told = box->text();
-            box->accept();
-        } else if (!modal && fileName.isEmpty()) {
-            return;  // nothing more came
-        } else {
-            answerDialogs(fileName, told);
         }
+        onNextModal([told](QWidget *next) {
+            if (auto *box = qobject_cast<QMessageBox *>(next)) {
+                *told = box->text();
+                box->accept();
+            }
+        }, QDeadlineTimer(500));
     });
 }
 
@@ -148,8 +144,8 @@ private slots:
         QTemporaryDir scratch;
         ShownWindow w;
         recordThreeLines(w);
-        QTimer::singleShot(0, [&scratch] {
-            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        onNextModal([&scratch](QWidget *modal) {
+            auto *dialog = qobject_cast<QFileDialog *>(modal);
             QVERIFY(dialog);
             dialog->setDirectory(scratch.path());
             auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));

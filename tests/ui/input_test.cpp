@@ -1,6 +1,11 @@
 #include "window_fixture.h"
 
+#include "keymap.h"
+
 #include <QClipboard>
+#include <QKeyEvent>
+
+Q_DECLARE_METATYPE(KeySource)
 
 class InputTest : public QObject
 {
@@ -78,6 +83,61 @@ private slots:
         QCOMPARE(w.entryLabel()->text(), QStringLiteral("        0999"));
         w.type("1");  // typing goes on after a click
         QCOMPARE(w.entryLabel()->text(), QStringLiteral("       09991"));
+        // Only the left button steps; no click leaves the keyboard stranded.
+        for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+            QTest::mouseClick(w.control("UpCmd"), button);
+            QCOMPARE(QApplication::focusWidget(), w.text1());
+        }
+        w.type("2");
+        QCOMPARE(w.entryLabel()->text(), QStringLiteral("      099912"));
+    }
+
+    void keysMeanTheSameOnEveryPlatform_data()
+    {
+        // Events as each platform delivers them: the Qt key, its modifiers,
+        // the native scan code and the native virtual key.
+        QTest::addColumn<KeySource>("source");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<uint>("scanCode");
+        QTest::addColumn<uint>("virtualKey");
+        QTest::addColumn<int>("code");
+        const auto row = [](const char *name, KeySource source, int key, Qt::KeyboardModifiers modifiers,
+                            uint scanCode, uint virtualKey, int code) {
+            QTest::newRow(name) << source << key << modifiers << scanCode << virtualKey << code;
+        };
+        const Qt::KeyboardModifiers none, shift(Qt::ShiftModifier), keypad(Qt::KeypadModifier);
+        row("X11 1", KeySource::X11, Qt::Key_1, none, 10, 0x31, 49);
+        row("X11 Shift+1", KeySource::X11, Qt::Key_Exclam, shift, 10, 0x21, 49);
+        row("X11 AZERTY &, the 1 key", KeySource::X11, Qt::Key_Ampersand, none, 10, 0x26, 49);
+        row("X11 0", KeySource::X11, Qt::Key_0, none, 19, 0x30, 48);
+        row("X11 keypad 7", KeySource::X11, Qt::Key_7, keypad, 79, 0xffb7, 103);
+        row("X11 Return", KeySource::X11, Qt::Key_Return, none, 36, 0xff0d, 13);
+        row("Windows Shift+1", KeySource::Windows, Qt::Key_Exclam, shift, 2, 0x31, 49);
+        row("Windows AZERTY &, the 1 key", KeySource::Windows, Qt::Key_Ampersand, none, 2, 0x31, 49);
+        row("Windows keypad 7", KeySource::Windows, Qt::Key_7, keypad, 71, 0x67, 103);
+        row("Windows Up", KeySource::Windows, Qt::Key_Up, none, 72, 0x26, 38);
+        row("Windows F1, its own code", KeySource::Windows, Qt::Key_F1, none, 59, 0x70, 112);
+        row("macOS Shift+1", KeySource::MacOS, Qt::Key_Exclam, shift, 0, 0x12, 49);
+        row("macOS AZERTY &, the 1 key", KeySource::MacOS, Qt::Key_Ampersand, none, 0, 0x12, 49);
+        row("macOS 5", KeySource::MacOS, Qt::Key_5, none, 0, 0x17, 53);
+        row("macOS 0", KeySource::MacOS, Qt::Key_0, none, 0, 0x1D, 48);
+        row("macOS keypad 7", KeySource::MacOS, Qt::Key_7, keypad, 0, 0x59, 103);
+        row("macOS Backspace", KeySource::MacOS, Qt::Key_Backspace, none, 0, 0x33, 8);
+        row("macOS A", KeySource::MacOS, Qt::Key_A, none, 0, 0x00, 0);
+        row("elsewhere Shift+1 by its symbol", KeySource::Other, Qt::Key_Exclam, shift, 0, 0, 0);
+        row("elsewhere keypad 7", KeySource::Other, Qt::Key_7, keypad, 0, 0, 103);
+    }
+    void keysMeanTheSameOnEveryPlatform()
+    {
+        QFETCH(KeySource, source);
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(uint, scanCode);
+        QFETCH(uint, virtualKey);
+        QFETCH(int, code);
+        const QKeyEvent event(QEvent::KeyPress, key, modifiers, scanCode, virtualKey, 0);
+        QCOMPARE(int(virtualKeyCode(event, source)), code);
     }
 
     void spaceClearsTheLogAndTheClipboard()

@@ -1,10 +1,13 @@
 #include "helpviewer.h"
 #include "window_fixture.h"
 
+#include <QAccessible>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QListView>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -19,14 +22,18 @@ QByteArray contents(const QString &path)
 // Picks fileName in the next Save-As dialog. (Cancels and failures: faults_test.)
 void answerNextDialog(const QString &fileName)
 {
-    QTimer::singleShot(0, [fileName] {
-        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
-            dialog->selectFile(fileName);
-            static_cast<QDialog *>(dialog)->accept();
-        } else {
-            answerNextDialog(fileName);  // not shown yet
-        }
+    onNextModal([fileName](QWidget *modal) {
+        if (auto *dialog = qobject_cast<QFileDialog *>(modal))
+            chooseFile(dialog, fileName);
     });
+}
+
+QList<QPair<QObject *, QString>> namesHeard;
+
+void hearNameChanges(QAccessibleEvent *event)
+{
+    if (event->type() == QAccessible::NameChanged && event->accessibleInterface())
+        namesHeard.append({event->object(), event->accessibleInterface()->text(QAccessible::Name).trimmed()});
 }
 
 } // namespace
@@ -79,9 +86,8 @@ private slots:
         // The next dialog starts on the same name; accepting it replaces the file.
         w.click("log");
         QString offered;
-        QTimer::singleShot(0, [&offered] {
-            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            if (dialog) {
+        onNextModal([&offered](QWidget *modal) {
+            if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
                 offered = dialog->selectedFiles().value(0);
                 static_cast<QDialog *>(dialog)->accept();
             }
@@ -89,6 +95,56 @@ private slots:
         w.click("save");
         QCOMPARE(offered, path);
         QCOMPARE(contents(path), QByteArray("0\r\n"));
+    }
+
+    void saveAsListsEveryFileAndSpeaksJapanese()
+    {
+        QTemporaryDir dir;
+        for (const char *name : {"kiroku", "a.txt"}) {
+            QFile file(dir.filePath(QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        ShownWindow w;
+        w.click("log");
+        QStringList listed, buttons;
+        QString filter;
+        onNextModal([&](QWidget *modal) {
+            auto *dialog = qobject_cast<QFileDialog *>(modal);
+            if (!dialog)
+                return;
+            dialog->setDirectory(dir.path());
+            auto *list = dialog->findChild<QListView *>(QStringLiteral("listView"));
+            (void)QTest::qWaitFor([list] { return list->model()->rowCount(list->rootIndex()) >= 2; }, 5000);
+            for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row)
+                listed << list->model()->index(row, 0, list->rootIndex()).data().toString();
+            filter = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))->currentText();
+            for (QPushButton *button : dialog->findChildren<QPushButton *>())
+                buttons << button->text();
+            dialog->reject();
+        });
+        w.click("save");
+        listed.sort();
+        QCOMPARE(listed, QStringList({QStringLiteral("a.txt"), QStringLiteral("kiroku")}));
+        QCOMPARE(filter, QStringLiteral("すべてのファイル (*.*)"));
+        QVERIFY2(buttons.filter(QStringLiteral("キャンセル")).size() == 1, qPrintable(buttons.join(u'|')));
+    }
+
+    void screenReadersHearTheNumberAndItsCheckCharacter()
+    {
+        ShownWindow w;
+        if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+            QSKIP("no accessibility here: run by with_screen_reader.sh");
+        QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 5000);
+        namesHeard.clear();
+        QAccessible::installUpdateHandler(hearNameChanges);
+        w.type("57");
+        QAccessible::installUpdateHandler(nullptr);
+        QVERIFY(namesHeard.contains({w.entryLabel(), QStringLiteral("57")}));
+        QVERIFY(namesHeard.contains({w.checkLabel(), QStringLiteral("4")}));
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.entryLabel())->text(QAccessible::Name).trimmed(),
+                 QStringLiteral("57"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.toolButton("save"))->text(QAccessible::Name),
+                 QStringLiteral("名前を付けて保存"));
     }
 
     void helpOpensTheFileBesideTheProgramAtItsContents()

@@ -3,12 +3,40 @@
 
 #include "form1.h"
 
+#include <QDeadlineTimer>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
+#include <functional>
 #include <memory>
+
+// Hands the next modal window (a dialog or a message box) to act once it is
+// shown. It looks for five seconds at most, so a dialog that never comes
+// fails the test's own checks rather than hanging it.
+inline void onNextModal(std::function<void(QWidget *)> act, QDeadlineTimer deadline = QDeadlineTimer(5000))
+{
+    QTimer::singleShot(10, [act = std::move(act), deadline]() mutable {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            act(modal);
+        else if (!deadline.hasExpired())
+            onNextModal(std::move(act), deadline);
+    });
+}
+
+// Picks path in a Save-As dialog and accepts it.
+inline void chooseFile(QFileDialog *dialog, const QString &path)
+{
+    // The dialog fills in its name field only while the field has no focus.
+    if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+        name->clearFocus();
+    dialog->selectFile(path);
+    static_cast<QDialog *>(dialog)->accept();  // QFileDialog's own, protected there
+}
 
 // A shown, active PIRUMO window and the controls a user can reach.
 struct ShownWindow

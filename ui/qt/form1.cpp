@@ -2,6 +2,7 @@
 
 #include "helpviewer.h"
 #include "keymap.h"
+#include "labelfont.h"
 #include "pictures.h"
 #include "savefile.h"
 
@@ -12,11 +13,13 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QToolButton>
+#include <QTranslator>
 
 namespace {
 
@@ -26,29 +29,18 @@ constexpr int kToolbarHeight = 28;
 constexpr QSize kToolButtonSize(24, 22);
 const QColor kMaskColor(192, 192, 192);
 
-QFont labelFont(int pixelSize, QFont::Weight weight)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
-                      QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP"),
-                      QStringLiteral("VL Gothic"), QStringLiteral("monospace")});
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPixelSize(pixelSize);
-    font.setWeight(weight);
-    return font;
-}
-
-QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry, const QFont &font)
+QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(name);
     label->setGeometry(geometry);
-    label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAutoFillBackground(true);
+    // Black on white on every desktop: a dark theme's light text would
+    // vanish on the white field.
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(palette);
     return label;
 }
@@ -63,6 +55,9 @@ QPushButton *makeStepButton(QWidget *parent, const QString &name, const QRect &g
     // its middle, where the arrow is.
     button->setIcon(QIcon(picture(pictureName)));
     button->setIconSize(QSize(20, 20));
+    // Taken by Tab only: a click steps and leaves the keyboard with Text1,
+    // and a right or middle click does nothing at all.
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
@@ -87,6 +82,20 @@ constexpr ToolbarButton kToolbarButtons[] = {
 
 } // namespace
 
+void Form1::speakJapaneseInDialogs()
+{
+    // Qt's own texts (the Save-As dialog, the buttons of a message box) in
+    // Japanese like the rest of the window, whatever the desktop's language.
+    // Loaded at the first dialog, so start-up does not wait for it.
+    static QTranslator *qtTexts = nullptr;
+    if (qtTexts)
+        return;
+    qtTexts = new QTranslator(QCoreApplication::instance());
+    if (qtTexts->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts);
+}
+
 Form1::Form1(QWidget *parent)
     : QWidget(parent)
 {
@@ -106,10 +115,8 @@ Form1::~Form1() = default;
 void Form1::buildControls()
 {
     // Created back to front: a later sibling is drawn over an earlier one.
-    Label1 = makeLabel(this, QStringLiteral("Label1"), QRect(6, 32, 97, 17),
-                       labelFont(15, QFont::Normal));
-    Label2 = makeLabel(this, QStringLiteral("Label2"), QRect(109, 32, 12, 17),
-                       labelFont(16, QFont::Bold));
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QRect(6, 32, 97, 17));
+    Label2 = makeLabel(this, QStringLiteral("Label2"), QRect(109, 32, 12, 17));
 
     // The key catcher: it holds the focus and lies behind the toolbar. A bare
     // widget rather than a line edit, which would load the fonts at start-up
@@ -162,9 +169,9 @@ void Form1::buildToolbar()
 
 void Form1::describeForScreenReaders()
 {
-    Label1->setAccessibleName(QStringLiteral("番号"));
-    Label1->setAccessibleDescription(QStringLiteral("入力した番号（12 桁まで、右詰め）"));
-    Label2->setAccessibleName(QStringLiteral("チェック文字"));
+    // The labels have no fixed name: a screen reader reads their text, the
+    // number and its check character, and hears of every change.
+    Label1->setAccessibleDescription(QStringLiteral("番号（12 桁まで、右詰め）"));
     Label2->setAccessibleDescription(QStringLiteral("番号のモジュラス 11 チェック文字"));
     Text1->setAccessibleName(QStringLiteral("数字の入力"));
     Text1->setAccessibleDescription(
@@ -184,7 +191,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         // Tab and Shift+Tab keep moving the focus between the controls.
         if (keyEvent->key() == Qt::Key_Tab || keyEvent->key() == Qt::Key_Backtab)
             return false;
-        calc.Text1_keyDown(virtualKeyCode(*keyEvent), shiftState(*keyEvent));
+        calc.Text1_keyDown(virtualKeyCode(*keyEvent, keySource), shiftState(*keyEvent));
         return true;
     }
     return QWidget::eventFilter(watched, event);
@@ -192,12 +199,27 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 
 void Form1::setEntryLabel(const std::string &text)
 {
+    if (!text.empty())
+        fitLabelFonts();
     Label1->setText(QString::fromStdString(text));
 }
 
 void Form1::setCheckLabel(const std::string &text)
 {
+    if (!text.empty())
+        fitLabelFonts();
     Label2->setText(QString::fromStdString(text));
+}
+
+void Form1::fitLabelFonts()
+{
+    // Chosen at the first text rather than at start-up, which then needs no
+    // font at all: measuring fonts means loading them.
+    if (labelFontsFitted)
+        return;
+    labelFontsFitted = true;
+    Label1->setFont(labelFont(15, QFont::Normal, QStringLiteral("888888888888"), Label1->width()));
+    Label2->setFont(labelFont(16, QFont::Bold, QStringLiteral("X"), Label2->width()));
 }
 
 std::string Form1::checkLabel() const
@@ -243,7 +265,11 @@ std::string Form1::clipboardText()
 
 std::optional<std::string> Form1::askSaveFileName()
 {
-    QFileDialog dialog(this, QString(), lastSaveName, QStringLiteral("すべてのファイル (*.*)"));
+    speakJapaneseInDialogs();
+    // Qt reads "*.*" as names with a dot; the last pair of brackets holds the
+    // pattern actually used, and hiding the details shows the text before it.
+    QFileDialog dialog(this, QString(), lastSaveName, QStringLiteral("すべてのファイル (*.*) (*)"));
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -279,6 +305,7 @@ std::string Form1::executableFolder() const
 
 void Form1::tell(const std::string &message)
 {
+    speakJapaneseInDialogs();
     QMessageBox::warning(this, windowTitle(), QString::fromStdString(message));
 }
 

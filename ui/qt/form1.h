@@ -2,6 +2,7 @@
 #define PIRUMO_UI_FORM1_H
 
 #include "calculator.h"
+#include "keymap.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -28,6 +29,8 @@ private:
     void buildControls();
     void buildToolbar();
     void describeForScreenReaders();
+    void fitLabelFonts();
+    static void speakJapaneseInDialogs();
 
     // pirumo::Window
     void setEntryLabel(const std::string &text) override;
@@ -47,6 +50,8 @@ private:
     void endProgram() override;
 
     pirumo::Calculator calc{*this};
+    const KeySource keySource = currentKeySource();
+    bool labelFontsFitted = false;
 
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;

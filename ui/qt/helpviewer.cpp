@@ -1,5 +1,6 @@
 #include "helpviewer.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -7,7 +8,7 @@ HelpViewer::HelpViewer(QWidget *parent)
     : QTextBrowser(parent)
 {
     setWindowFlag(Qt::Window);
-    setWindowTitle(QStringLiteral("PIRUMO ヘルプ"));
+    setWindowTitle(QCoreApplication::applicationName() + QStringLiteral(" ヘルプ"));
     setObjectName(QStringLiteral("HelpViewer"));
     setOpenExternalLinks(true);
     resize(520, 600);

@@ -3,27 +3,57 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
+#include <optional>
+
 namespace {
 
 // X11 and Wayland key codes of the main row's "1" .. "0" (evdev codes + 8).
-// They name the physical keys, whatever symbol Shift or the layout puts on them.
 constexpr quint32 kX11Digit1 = 10;
 constexpr quint32 kX11Digit0 = 19;
 
-bool hasX11KeyCodes()
+// macOS kVK_ANSI_ codes of the main row's "0" .. "9" and of the keypad's.
+constexpr quint32 kMacDigits[] = {0x1D, 0x12, 0x13, 0x14, 0x15, 0x17, 0x16, 0x1A, 0x1C, 0x19};
+constexpr quint32 kMacKeypadDigits[] = {0x52, 0x53, 0x54, 0x55, 0x56, 0x57, 0x58, 0x59, 0x5B, 0x5C};
+
+std::optional<pirumo::KeyCode> physicalDigit(const QKeyEvent &event, KeySource source)
 {
-    const QString platform = QGuiApplication::platformName();
-    return platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
+    using namespace pirumo;
+    if (source == KeySource::X11) {
+        const quint32 scanCode = event.nativeScanCode();
+        if (scanCode >= kX11Digit1 && scanCode <= kX11Digit0)
+            return static_cast<KeyCode>(kDigit0 + (scanCode - kX11Digit1 + 1) % 10);
+    } else if (source == KeySource::MacOS) {
+        for (int digit = 0; digit < 10; ++digit) {
+            if (event.nativeVirtualKey() == kMacDigits[digit])
+                return static_cast<KeyCode>(kDigit0 + digit);
+            if (event.nativeVirtualKey() == kMacKeypadDigits[digit])
+                return static_cast<KeyCode>(kNumpad0 + digit);
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace
 
-pirumo::KeyCode virtualKeyCode(const QKeyEvent &event)
+KeySource currentKeySource()
+{
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland")))
+        return KeySource::X11;
+    if (platform == QLatin1String("windows"))
+        return KeySource::Windows;
+    if (platform == QLatin1String("cocoa"))
+        return KeySource::MacOS;
+    return KeySource::Other;
+}
+
+pirumo::KeyCode virtualKeyCode(const QKeyEvent &event, KeySource source)
 {
     using namespace pirumo;
-    const quint32 scanCode = event.nativeScanCode();
-    if (scanCode >= kX11Digit1 && scanCode <= kX11Digit0 && hasX11KeyCodes())
-        return static_cast<KeyCode>(kDigit0 + (scanCode - kX11Digit1 + 1) % 10);
+    if (source == KeySource::Windows && event.nativeVirtualKey() != 0)
+        return static_cast<KeyCode>(event.nativeVirtualKey());
+    if (const auto digit = physicalDigit(event, source))
+        return *digit;
 
     const int key = event.key();
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {

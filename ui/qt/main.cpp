@@ -45,8 +45,8 @@ int main(int, char *argv[])
     for (const auto &[type, message] : std::as_const(heldBack))
         qtHandler(type, QMessageLogContext(), message);
 
-    QApplication::setApplicationName(QStringLiteral("PIRUMO"));
-    QApplication::setApplicationVersion(QStringLiteral(PIRUMO_VERSION));
+    QApplication::setApplicationName(QString::fromUtf8(pirumo::kProductName.data(), pirumo::kProductName.size()));
+    QApplication::setApplicationVersion(QString::fromUtf8(pirumo::kVersionText.data(), pirumo::kVersionText.size()));
     QApplication::setDesktopFileName(QStringLiteral("jp.pirumo.Pirumo"));
 
     Form1 window;
