@@ -18,7 +18,7 @@ public:
     std::string caption = "PIRUMO";
     bool saveEnabled = true;
     int focusCount = 0;
-    int text1Cleared = 0;
+    std::string text1 = "12345678901";  // the text box's placeholder until a key
     std::optional<std::string> clipboard;       // nothing: holds no text
     std::deque<std::optional<std::string>> saveAnswers;
     pirumo::SaveOutcome writeOutcome = pirumo::SaveOutcome::Saved;
@@ -34,7 +34,7 @@ public:
     void setCaption(const std::string &text) override { caption = text; }
     void setSaveEnabled(bool enabled) override { saveEnabled = enabled; }
     void focusText1() override { ++focusCount; }
-    void clearText1() override { ++text1Cleared; }
+    void clearText1() override { text1.clear(); }
     void setClipboardText(const std::string &text) override { clipboard = text; }
     std::string clipboardText() override { return clipboard.value_or(""); }
     std::optional<std::string> askSaveFileName() override

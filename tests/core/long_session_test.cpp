@@ -28,5 +28,10 @@ TEST(LongSession, RecordingAllDayStaysConsistent)
         events.insert(events.end(), {6, std::uint8_t(i % 4), 6, 6, 7, 1, 6, 2});
     EventPlayer player;
     EXPECT_EQ(player.play(events.data(), events.size()), "");
-    EXPECT_GT(player.session().state().tctr, 6000);
+    // Switching on records the empty line; then each round finishes one number:
+    // "0" the first time, "159" (check "7") the last.
+    const pirumo::State &st = player.session().state();
+    EXPECT_EQ(st.tctr, 6001);
+    EXPECT_EQ(st.tr_text.substr(0, 6), "\r\n00\r\n");
+    EXPECT_EQ(st.tr_text.substr(st.tr_text.size() - 6), "1597\r\n");
 }

@@ -56,7 +56,7 @@ TEST(Help, OpensTheFileBesideTheExecutable)
     Session s;
     s.click("help");
     ASSERT_EQ(s.win.helpOpened.size(), 1U);
-    EXPECT_EQ(s.win.helpOpened[0], help_file_path("/opt/pirumo"));
+    EXPECT_EQ(s.win.helpOpened[0], std::string("/opt/pirumo") + kPathSeparator + "pirumo.hlp");
 }
 
 struct HelpPath

@@ -58,7 +58,6 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("unchanged"));
         const Seen before = seen(w);
         const QMetaEnum keys = QMetaEnum::fromType<Qt::Key>();
-        int tried = 0;
         for (int i = 0; i < keys.keyCount(); ++i) {
             const int key = keys.value(i);
             if (kListedKeys.contains(key) || key == Qt::Key_Tab || key == Qt::Key_Backtab)
@@ -69,14 +68,16 @@ private slots:
                 QKeyEvent release(QEvent::KeyRelease, key, modifiers);
                 QApplication::sendEvent(w.text1(), &press);
                 QApplication::sendEvent(w.text1(), &release);
-                ++tried;
                 if (!(seen(w) == before) || QApplication::focusWidget() != w.text1())
                     QFAIL(qPrintable(QStringLiteral("%1 with modifiers 0x%2 changed something")
                                          .arg(QLatin1String(keys.key(i)))
                                          .arg(uint(modifiers), 0, 16)));
             }
         }
-        QVERIFY(tried > 10000);
+        // The same kind of event with a listed key does reach the calculator.
+        QKeyEvent digit(QEvent::KeyPress, Qt::Key_3, Qt::NoModifier, 12, 0x33, 0, QStringLiteral("3"));
+        QApplication::sendEvent(w.text1(), &digit);
+        QCOMPARE(w.entryLabel()->text(), QStringLiteral("         123"));
     }
 
     void listedKeysWorkWithAnyModifier_data()
