@@ -24,7 +24,11 @@ check "depends on Qt's platform plugins" grep -q qt6-qpa-plugins <<<"$(field Dep
 check "bin/pirumo links to lib/pirumo/pirumo" test "$(readlink -f "$root/usr/bin/pirumo")" == "$root/usr/lib/pirumo/pirumo"
 check "help file beside the program" test -s "$root/usr/lib/pirumo/pirumo.hlp"
 check "desktop entry" desktop-file-validate "$root/usr/share/applications/jp.pirumo.Pirumo.desktop"
-check "menu icon" test -s "$root/usr/share/icons/hicolor/32x32/apps/jp.pirumo.Pirumo.png"
+for size in 16 24 32 48 64 128 256; do
+    check "menu icon at ${size}x$size" test -s "$root/usr/share/icons/hicolor/${size}x$size/apps/jp.pirumo.Pirumo.png"
+done
+check "the desktop entry names the window's class" grep -qx 'StartupWMClass=PIRUMO' \
+    "$root/usr/share/applications/jp.pirumo.Pirumo.desktop"
 check "AppStream metainfo" appstreamcli validate --no-net "$root/usr/share/metainfo/jp.pirumo.Pirumo.metainfo.xml"
 
 start_x || exit 1

@@ -128,6 +128,31 @@ private slots:
         QApplication::setPalette(light);
     }
 
+    void picturesAreDrawnForDenseScreensToo()
+    {
+        ShownWindow w;
+        const QList<QPair<QIcon, QSize>> pictures = {
+            {w.toolButton("log")->icon(), QSize(16, 16)}, {w.toolButton("save")->icon(), QSize(16, 16)},
+            {w.toolButton("copy")->icon(), QSize(16, 16)}, {w.toolButton("paste")->icon(), QSize(16, 16)},
+            {w.toolButton("help")->icon(), QSize(16, 16)}, {w.control<QPushButton>("UpCmd")->icon(), QSize(20, 20)},
+            {w.control<QPushButton>("DownCmd")->icon(), QSize(20, 20)}, {w.form->windowIcon(), QSize(32, 32)}};
+        const auto colour = [](QRgb pixel) { return qAlpha(pixel) == 0 ? QRgb(0) : pixel; };
+        for (const auto &[icon, size] : pictures) {
+            const QImage single = icon.pixmap(size, 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+            const QImage twice = icon.pixmap(size, 2.0).toImage().convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(twice.size(), size * 2);
+            // Only the drawing's own colours: a picture enlarged by Qt would
+            // blend them along every edge.
+            QSet<QRgb> drawn;
+            for (int y = 0; y < single.height(); ++y)
+                for (int x = 0; x < single.width(); ++x)
+                    drawn.insert(colour(single.pixel(x, y)));
+            for (int y = 0; y < twice.height(); ++y)
+                for (int x = 0; x < twice.width(); ++x)
+                    QVERIFY2(drawn.contains(colour(twice.pixel(x, y))), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+        }
+    }
+
     void twelveDigitsFitFlushRightInWhateverFontThereIs()
     {
         ShownWindow w;

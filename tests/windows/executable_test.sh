@@ -21,6 +21,7 @@ check "imports only Windows' own DLLs (not: $foreign)" test -z "$foreign"
 
 resources=$("$wrestool" -l "$exe")
 check "icon group in Japanese" grep -q -- '--type=14 --name=1 --language=1041' <<<"$resources"
+check "icon at 16, 24, 32, 48 and 256 pixels" test "$(grep -c -- '--type=3 ' <<<"$resources")" -eq 5
 check "version record in Japanese" grep -q -- '--type=16 --name=1 --language=1041' <<<"$resources"
 check "manifest" grep -q -- '--type=24 --name=1 ' <<<"$resources"
 

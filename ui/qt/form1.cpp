@@ -45,6 +45,16 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry)
     return label;
 }
 
+// The picture as drawn for ordinary and for dense screens, so that Qt never
+// has to enlarge one and blur it.
+QIcon pictureIcon(const QString &name)
+{
+    QIcon icon;
+    for (int scale : {1, 2})
+        icon.addPixmap(picture(name, scale));
+    return icon;
+}
+
 QPushButton *makeStepButton(QWidget *parent, const QString &name, const QRect &geometry,
                             const QString &pictureName)
 {
@@ -53,7 +63,7 @@ QPushButton *makeStepButton(QWidget *parent, const QString &name, const QRect &g
     button->setGeometry(geometry);
     // The 20 x 20 picture stays unscaled and centred: the small button shows
     // its middle, where the arrow is.
-    button->setIcon(QIcon(picture(pictureName)));
+    button->setIcon(pictureIcon(pictureName));
     button->setIconSize(QSize(20, 20));
     // Taken by Tab only: a click steps and leaves the keyboard with Text1,
     // and a right or middle click does nothing at all.
@@ -63,11 +73,18 @@ QPushButton *makeStepButton(QWidget *parent, const QString &name, const QRect &g
 
 QIcon toolbarIcon(const QString &key)
 {
-    QPixmap picture = ::picture(key);
-    if (key == QLatin1String("end"))  // drawn larger and on grey 191, so never masked
-        return QIcon(picture.scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    picture.setMask(picture.createMaskFromColor(kMaskColor));
-    return QIcon(picture);
+    QIcon icon;
+    for (int scale : {1, 2}) {
+        QPixmap pixmap = picture(key, scale);
+        if (key == QLatin1String("end")) {  // drawn larger and on grey 191, so never masked
+            pixmap = pixmap.scaled(16 * scale, 16 * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            pixmap.setDevicePixelRatio(scale);
+        } else {
+            pixmap.setMask(pixmap.createMaskFromColor(kMaskColor));
+        }
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 struct ToolbarButton
@@ -101,7 +118,7 @@ Form1::Form1(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(pirumo::kProductName.data(), pirumo::kProductName.size()));
-    setWindowIcon(QIcon(picture(QStringLiteral("pirumo"))));
+    setWindowIcon(pictureIcon(QStringLiteral("pirumo")));
     setFixedSize(kClientSize);
 
     buildControls();

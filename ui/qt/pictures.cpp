@@ -4,10 +4,14 @@
 
 #include <QString>
 
-QPixmap picture(const QString &name)
+QPixmap picture(const QString &name, int scale)
 {
-    for (const auto &p : pirumo::pictures::kAll)
-        if (name == QLatin1String(p.name))
-            return QPixmap(p.xpm);
+    for (const auto &p : pirumo::pictures::kAll) {
+        if (name == QLatin1String(p.name)) {
+            QPixmap pixmap(scale == 2 ? p.xpm2x : p.xpm);
+            pixmap.setDevicePixelRatio(scale);
+            return pixmap;
+        }
+    }
     return QPixmap();
 }

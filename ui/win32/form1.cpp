@@ -277,9 +277,11 @@ void Form1::loadPictures()
     HIMAGELIST images = ImageList_Create(image, image, ILC_COLOR24 | ILC_MASK,
                                          static_cast<int>(std::size(kToolbarButtons)), 0);
     for (const ToolbarButton &button : kToolbarButtons) {
-        HBITMAP picture = pictureBitmap(button.key, image, image);
-        // "end" is drawn on grey 191, one step off the mask colour: never masked.
-        if (std::string_view(button.key) == "end")
+        // "end" is drawn larger, on grey 191, one step off the mask colour:
+        // it is shrunk smoothly and never masked.
+        const bool end = std::string_view(button.key) == "end";
+        HBITMAP picture = pictureBitmap(button.key, image, image, end);
+        if (end)
             ImageList_Add(images, picture, nullptr);
         else
             ImageList_AddMasked(images, picture, kMaskColour);

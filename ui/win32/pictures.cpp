@@ -39,13 +39,15 @@ Image decode(const char *const *xpm)
     return image;
 }
 
-// The mean colour of the source pixels under one target pixel; at least one
-// source pixel, so enlarging picks the nearest.
-std::uint32_t sample(const Image &image, int x, int y, int width, int height)
+// The colour for one target pixel: the nearest source pixel, or the mean of
+// the source pixels under it.
+std::uint32_t sample(const Image &image, int x, int y, int width, int height, bool smooth)
 {
     const int x0 = x * image.width / width;
-    const int x1 = std::max(x0 + 1, (x + 1) * image.width / width);
     const int y0 = y * image.height / height;
+    if (!smooth)
+        return image.at((2 * x + 1) * image.width / (2 * width), (2 * y + 1) * image.height / (2 * height));
+    const int x1 = std::max(x0 + 1, (x + 1) * image.width / width);
     const int y1 = std::max(y0 + 1, (y + 1) * image.height / height);
     unsigned r = 0, g = 0, b = 0, n = 0;
     for (int sy = y0; sy < y1; ++sy)
@@ -60,15 +62,18 @@ std::uint32_t sample(const Image &image, int x, int y, int width, int height)
 
 } // namespace
 
-HBITMAP pictureBitmap(const char *name, int width, int height)
+HBITMAP pictureBitmap(const char *name, int width, int height, bool smooth)
 {
-    const char *const *xpm = nullptr;
+    const pirumo::pictures::Picture *found = nullptr;
     for (const auto &p : pirumo::pictures::kAll)
         if (std::strcmp(name, p.name) == 0)
-            xpm = p.xpm;
-    if (!xpm || width <= 0 || height <= 0)
+            found = &p;
+    if (!found || width <= 0 || height <= 0)
         return nullptr;
-    const Image image = decode(xpm);
+    // Larger than drawn: start from the drawing at twice the size.
+    Image image = decode(found->xpm);
+    if (width > image.width)
+        image = decode(found->xpm2x);
 
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -85,7 +90,7 @@ HBITMAP pictureBitmap(const char *name, int width, int height)
     for (int y = 0; y < height; ++y) {
         auto *row = static_cast<unsigned char *>(bits) + static_cast<std::size_t>(y) * stride;
         for (int x = 0; x < width; ++x) {
-            const std::uint32_t c = sample(image, x, y, width, height);
+            const std::uint32_t c = sample(image, x, y, width, height, smooth);
             row[3 * x] = c & 0xff;
             row[3 * x + 1] = c >> 8 & 0xff;
             row[3 * x + 2] = c >> 16 & 0xff;
