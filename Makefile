@@ -87,9 +87,14 @@ bench: release
 	bench/run.sh
 
 screenshot: build windows
-	@dpkg-query -W -f='$${Status}\n' imagemagick 2>/dev/null | grep -q '^install ok installed' || \
-	    { $(SUDO) apt-get update && $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends imagemagick; }
+	@for p in imagemagick qt6ct; do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || missing="$$missing $$p"; \
+	done; \
+	[ -z "$$missing" ] || { $(SUDO) apt-get update && \
+	    $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; }
 	tools/screenshot.sh
+	PIRUMO_THEME=dark tools/screenshot.sh pirumo-dark
+	QT_SCALE_FACTOR=2 tools/screenshot.sh pirumo-200
 	tools/screenshot.sh pirumo-windows tests/windows/wine.sh build-windows/pirumo.exe
 
 clean:
