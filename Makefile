@@ -12,7 +12,7 @@ TEST_PACKAGES := xvfb xauth xdotool xclip clang libclang-rt-14-dev valgrind \
                  x11-utils dbus at-spi2-core fonts-dejavu-core
 # pirumo.exe: cross-built with mingw-w64, its tests run under Wine.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64 googletest wine64 icoutils
-BENCH_PACKAGES := libbenchmark-dev libx11-dev bc
+BENCH_PACKAGES := libbenchmark-dev libx11-dev libxdamage-dev bc
 
 FUZZ_SECONDS ?= 60
 

@@ -1,8 +1,11 @@
 // Starts a program on the current X display and reports, when its first
-// top-level window is mapped: the time since exec in milliseconds, its peak
-// resident memory in KiB and the number of shared libraries it has loaded.
+// top-level window has been drawn: the time since exec until the window was
+// mapped and until its first frame was drawn into it, in milliseconds, its
+// peak resident memory in KiB and the number of shared libraries it has
+// loaded.
 // Usage: map_timer PROGRAM [ARGUMENTS...]
 #include <X11/Xlib.h>
+#include <X11/extensions/Xdamage.h>
 
 #include <chrono>
 #include <csignal>
@@ -45,26 +48,40 @@ int main(int argc, char *argv[])
         return 2;
     }
     Display *display = XOpenDisplay(nullptr);
-    if (!display) {
-        std::fprintf(stderr, "map_timer: no X display\n");
+    int damageEvent = 0, damageError = 0;
+    if (!display || !XDamageQueryExtension(display, &damageEvent, &damageError)) {
+        std::fprintf(stderr, "map_timer: no X display with the DAMAGE extension\n");
         return 2;
     }
-    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    // Drawing into any window shows as damage to the root window. Qt maps its
+    // windows with no background, so the first damage after the map is the
+    // program's own first frame.
+    const Window root = DefaultRootWindow(display);
+    XSelectInput(display, root, SubstructureNotifyMask);
+    XDamageCreate(display, root, XDamageReportRawRectangles);
     XSync(display, False);
+    for (XEvent stale; XPending(display);)
+        XNextEvent(display, &stale);
 
-    const auto start = std::chrono::steady_clock::now();
+    using Clock = std::chrono::steady_clock;
+    const auto start = Clock::now();
     const pid_t pid = fork();
     if (pid == 0) {
         execv(argv[1], argv + 1);
         _exit(127);
     }
-    XEvent event;
-    do {
+    Clock::time_point mapped, drawn;
+    for (XEvent event;;) {
         XNextEvent(display, &event);
-    } while (event.type != MapNotify || event.xmap.override_redirect);
-    const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
+        if (event.type == MapNotify && !event.xmap.override_redirect && mapped == Clock::time_point())
+            mapped = Clock::now();
+        else if (event.type == damageEvent + XDamageNotify && mapped != Clock::time_point())
+            break;
+    }
+    drawn = Clock::now();
+    const auto ms = [start](Clock::time_point t) { return std::chrono::duration<double, std::milli>(t - start).count(); };
 
-    std::printf("%.2f %ld %zu\n", elapsed.count(), peakResidentKiB(pid), sharedLibraries(pid));
+    std::printf("%.2f %.2f %ld %zu\n", ms(mapped), ms(drawn), peakResidentKiB(pid), sharedLibraries(pid));
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
     XCloseDisplay(display);
