@@ -57,6 +57,8 @@ struct Refusal
     const char *told;  // what the message names
 };
 
+std::ostream &operator<<(std::ostream &os, const Refusal &r) { return os << r.told; }
+
 class RefusedSave : public Saving, public testing::WithParamInterface<Refusal>
 {
 };
