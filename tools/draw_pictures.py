@@ -122,7 +122,9 @@ def ico(images):
     return head + entries + body
 
 
-SILVER = '#C0C0C0'
+# The toolbar pictures' background, silver (192, 192, 192) in the image list of
+# pirumo.exe, which masks that colour: stored as XPM's transparent None.
+SILVER = 'None'
 
 # Window icon: red C and blue D over a smiling robot face, on white.
 c = Canvas(32, 32, '.')

@@ -27,7 +27,6 @@ namespace {
 constexpr QSize kClientSize(144, 52);
 constexpr int kToolbarHeight = 28;
 constexpr QSize kToolButtonSize(24, 22);
-const QColor kMaskColor(192, 192, 192);
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry)
 {
@@ -79,8 +78,6 @@ QIcon toolbarIcon(const QString &key)
         if (key == QLatin1String("end")) {  // drawn larger and on grey 191, so never masked
             pixmap = pixmap.scaled(16 * scale, 16 * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             pixmap.setDevicePixelRatio(scale);
-        } else {
-            pixmap.setMask(pixmap.createMaskFromColor(kMaskColor));
         }
         icon.addPixmap(pixmap);
     }

@@ -20,7 +20,9 @@ struct Image
     std::uint32_t at(int x, int y) const { return rgb[static_cast<std::size_t>(y) * width + x]; }
 };
 
-// Our XPM files use one character a pixel and "#RRGGBB" colours.
+// Our XPM files use one character a pixel and "#RRGGBB" colours, or None
+// for the toolbar pictures' transparent background: silver, which the
+// toolbar's image list masks.
 Image decode(const char *const *xpm)
 {
     Image image;
@@ -30,7 +32,7 @@ Image decode(const char *const *xpm)
     for (int i = 1; i <= colours; ++i) {
         const char *hash = std::strchr(xpm[i], '#');
         palette[static_cast<unsigned char>(xpm[i][0])] =
-            hash ? static_cast<std::uint32_t>(std::strtoul(hash + 1, nullptr, 16)) : 0;
+            hash ? static_cast<std::uint32_t>(std::strtoul(hash + 1, nullptr, 16)) : 0xC0C0C0;
     }
     image.rgb.reserve(static_cast<std::size_t>(image.width) * image.height);
     for (int y = 0; y < image.height; ++y)
