@@ -8,27 +8,29 @@ constexpr std::string_view kLineEnd = "\r\n";
 
 } // namespace
 
-std::string_view save_problem(SaveOutcome outcome)
+std::string save_problem(SaveOutcome outcome)
 {
-    switch (outcome) {
-    case SaveOutcome::Saved:
-        return {};
-    case SaveOutcome::FileInUse:
-        return "ほかのプログラムが使用中のファイルには保存できません。記録はそのまま残っています。";
-    case SaveOutcome::Folder:
-        return "フォルダーには保存できません。記録はそのまま残っています。";
-    case SaveOutcome::BlockDevice:
-        return "ブロックデバイスには保存できません。記録はそのまま残っています。";
-    case SaveOutcome::Socket:
-        return "ソケットには保存できません。記録はそのまま残っています。";
-    case SaveOutcome::LinkLoop:
-        return "循環しているシンボリックリンクには保存できません。記録はそのまま残っています。";
-    case SaveOutcome::PipeWithoutReader:
-        return "読み取るプログラムのない名前付きパイプには保存できません。記録はそのまま残っています。";
-    case SaveOutcome::Failed:
-        break;
-    }
-    return kSaveFailedMessage;
+    const auto why = [outcome]() -> std::string_view {
+        switch (outcome) {
+        case SaveOutcome::FileInUse:
+            return "ほかのプログラムが使用中のファイルには保存できません。";
+        case SaveOutcome::Folder:
+            return "フォルダーには保存できません。";
+        case SaveOutcome::BlockDevice:
+            return "ブロックデバイスには保存できません。";
+        case SaveOutcome::Socket:
+            return "ソケットには保存できません。";
+        case SaveOutcome::LinkLoop:
+            return "循環しているシンボリックリンクには保存できません。";
+        case SaveOutcome::PipeWithoutReader:
+            return "読み取るプログラムのない名前付きパイプには保存できません。";
+        case SaveOutcome::Saved:
+        case SaveOutcome::Failed:
+            break;
+        }
+        return "ファイルに保存できませんでした。";
+    };
+    return std::string(why()) + "記録はそのまま残っています。";
 }
 
 std::string help_file_path(std::string_view folder, char separator)
@@ -181,7 +183,7 @@ void Calculator::save_log()
         return;
     const SaveOutcome outcome = w.writeFile(*name, s.tr_text);
     if (outcome != SaveOutcome::Saved) {
-        w.tell(std::string(save_problem(outcome)));
+        w.tell(save_problem(outcome));
         return;
     }
     if (s.tr_flg)

@@ -24,11 +24,10 @@ inline constexpr std::string_view kRecordsSuffix = "件記録";
 inline constexpr std::string_view kHelpFileName = "pirumo.hlp";
 inline constexpr std::string_view kLogFullMessage =
     "記録が上限の32767件に達しました。これ以上は記録できません。保存してください。";
-inline constexpr std::string_view kSaveFailedMessage =
-    "ファイルに保存できませんでした。記録はそのまま残っています。";
 
-// What the user is told when a save did not happen; empty for Saved.
-std::string_view save_problem(SaveOutcome outcome);
+// What the user is told when a save did not happen: why, then that the log
+// is still there.
+std::string save_problem(SaveOutcome outcome);
 
 #ifdef _WIN32
 inline constexpr char kPathSeparator = '\\';

@@ -7,7 +7,6 @@
 #include "savefile.h"
 
 #include <QApplication>
-#include <QBitmap>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>

@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <QStringList>
 
+#include <optional>
+
 namespace {
 
 QFont face(const QString &family, int pixelSize, QFont::Weight weight)
@@ -35,24 +37,35 @@ bool fits(const QFont &font, const QString &sample, int width)
 
 QFont labelFont(int pixelSize, QFont::Weight weight, const QString &sample, int width)
 {
-    // The Japanese faces first, then whatever fixed-pitch faces there are.
-    QStringList families = {
+    QStringList even;  // evenly spaced faces that did not fit, in the order tried
+    const auto firstThatFits = [&](const QStringList &families) -> std::optional<QFont> {
+        for (const QString &family : families) {
+            const QFont font = face(family, pixelSize, weight);
+            if (!evenlySpaced(font))
+                continue;
+            if (fits(font, sample, width))
+                return font;
+            even << family;
+        }
+        return std::nullopt;
+    };
+
+    // The Japanese faces first; whatever other fixed-pitch faces there are
+    // only when none of those fits.
+    const QStringList preferred = {
         QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"),
         QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("VL Gothic"),
         QFontDatabase::systemFont(QFontDatabase::FixedFont).family()};
+    if (const auto font = firstThatFits(preferred))
+        return *font;
+    QStringList others;
     for (const QString &family : QFontDatabase::families())
-        if (QFontDatabase::isFixedPitch(family) && !families.contains(family))
-            families << family;
-    QStringList even;
-    for (const QString &family : families) {
-        const QFont font = face(family, pixelSize, weight);
-        if (!evenlySpaced(font))
-            continue;
-        if (fits(font, sample, width))
-            return font;
-        even << family;
-    }
-    QFont font = face(even.value(0, families.constFirst()), pixelSize, weight);
+        if (QFontDatabase::isFixedPitch(family) && !preferred.contains(family))
+            others << family;
+    if (const auto font = firstThatFits(others))
+        return *font;
+
+    QFont font = face(even.value(0, preferred.constFirst()), pixelSize, weight);
     while (font.pixelSize() > 6 && !fits(font, sample, width))
         font.setPixelSize(font.pixelSize() - 1);
     return font;

@@ -14,7 +14,7 @@ QList<QPair<QtMsgType, QString>> heldBack;
 // While Qt looks for a display, its warnings are held back: when none can be
 // opened, Qt would print several lines, suggest reinstalling and dump core.
 // One line is all that is needed.
-void whileStarting(QtMsgType type, const QMessageLogContext &context, const QString &message)
+void whileStarting(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     if (type != QtFatalMsg) {
         heldBack.append({type, message});
@@ -23,7 +23,6 @@ void whileStarting(QtMsgType type, const QMessageLogContext &context, const QStr
     const QByteArray display = qgetenv("WAYLAND_DISPLAY").isEmpty() ? qgetenv("DISPLAY") : qgetenv("WAYLAND_DISPLAY");
     std::fprintf(stderr, "pirumo: ディスプレイを開けません (no display could be opened: %s)\n",
                  display.isEmpty() ? "DISPLAY is not set" : display.constData());
-    Q_UNUSED(context);
     std::_Exit(1);
 }
 
