@@ -153,6 +153,20 @@ private slots:
         }
     }
 
+    void endPictureIsShrunkWholeAndNeverMasked()
+    {
+        ShownWindow w;
+        for (qreal scale : {1.0, 2.0}) {
+            const QImage end = w.toolButton("end")->icon().pixmap(QSize(16, 16), scale).toImage().convertToFormat(
+                QImage::Format_ARGB32);
+            QCOMPARE(end.size(), QSize(16, 16) * scale);
+            const int last = end.width() - 1;
+            for (QPoint corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)})
+                QCOMPARE(end.pixel(corner), qRgb(191, 191, 191));  // opaque grey, not see-through
+            QVERIFY(qGray(end.pixel(last / 2, last / 2)) < 64);    // the middle of the cross
+        }
+    }
+
     void twelveDigitsFitFlushRightInWhateverFontThereIs()
     {
         ShownWindow w;

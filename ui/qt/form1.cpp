@@ -45,7 +45,7 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry)
 
 // The picture as drawn for ordinary and for dense screens, so that Qt never
 // has to enlarge one and blur it.
-QIcon pictureIcon(const QString &name)
+QIcon pictureIcon(const char *name)
 {
     QIcon icon;
     for (int scale : {1, 2})
@@ -54,7 +54,7 @@ QIcon pictureIcon(const QString &name)
 }
 
 QPushButton *makeStepButton(QWidget *parent, const QString &name, const QRect &geometry,
-                            const QString &pictureName)
+                            const char *pictureName)
 {
     auto *button = new QPushButton(parent);
     button->setObjectName(name);
@@ -69,16 +69,12 @@ QPushButton *makeStepButton(QWidget *parent, const QString &name, const QRect &g
     return button;
 }
 
-QIcon toolbarIcon(const QString &key)
+QIcon toolbarIcon(std::string_view key)
 {
     QIcon icon;
     for (int scale : {1, 2}) {
-        QPixmap pixmap = picture(key, scale);
-        if (key == QLatin1String("end")) {  // drawn larger and on grey 191, so never masked
-            pixmap = pixmap.scaled(16 * scale, 16 * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            pixmap.setDevicePixelRatio(scale);
-        }
-        icon.addPixmap(pixmap);
+        // "end" is drawn larger and on grey 191, so it is shrunk, never masked.
+        icon.addPixmap(key == "end" ? shrunkPicture(key, QSize(16, 16), scale) : picture(key, scale));
     }
     return icon;
 }
@@ -114,7 +110,7 @@ Form1::Form1(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(pirumo::kProductName.data(), pirumo::kProductName.size()));
-    setWindowIcon(pictureIcon(QStringLiteral("pirumo")));
+    setWindowIcon(pictureIcon("pirumo"));
     setFixedSize(kClientSize);
 
     buildControls();
@@ -140,10 +136,8 @@ void Form1::buildControls()
     Text1->setGeometry(64, 8, 14, 15);
     Text1->installEventFilter(this);
 
-    UpCmd = makeStepButton(this, QStringLiteral("UpCmd"), QRect(128, 29, 17, 12),
-                           QStringLiteral("up"));
-    DownCmd = makeStepButton(this, QStringLiteral("DownCmd"), QRect(128, 40, 17, 12),
-                             QStringLiteral("down"));
+    UpCmd = makeStepButton(this, QStringLiteral("UpCmd"), QRect(128, 29, 17, 12), "up");
+    DownCmd = makeStepButton(this, QStringLiteral("DownCmd"), QRect(128, 40, 17, 12), "down");
     connect(UpCmd, &QPushButton::clicked, this, [this] { calc.UpCmd_click(); });
     connect(DownCmd, &QPushButton::clicked, this, [this] { calc.DownCmd_click(); });
 
@@ -166,7 +160,7 @@ void Form1::buildToolbar()
     for (const ToolbarButton &b : kToolbarButtons) {
         auto *button = new QToolButton(Toolbar1);
         button->setObjectName(QLatin1String(b.key));
-        button->setIcon(toolbarIcon(QLatin1String(b.key)));
+        button->setIcon(toolbarIcon(b.key));
         button->setIconSize(QSize(16, 16));
         button->setToolTip(QString::fromUtf8(b.toolTip));
         button->setAutoRaise(true);

@@ -3,12 +3,13 @@
 
 #include <QPixmap>
 
-class QString;
+#include <string_view>
 
-// PIRUMO's pictures, compiled in from res/*.xpm: "pirumo" (the icon), "up",
-// "down", and the toolbar's "log", "save", "copy", "paste", "help", "end".
-// Scale 2 gives the picture drawn at twice the size, for dense screens.
-// Decoding them needs no image-format plugin, which keeps start-up short.
-QPixmap picture(const QString &name, int scale = 1);
+// One of PIRUMO's pictures (see picturepixels.h) as drawn at scale 1, or 2
+// for dense screens, with that device pixel ratio.
+QPixmap picture(std::string_view name, int scale = 1);
+
+// The same, smoothly shrunk to size (given at scale 1).
+QPixmap shrunkPicture(std::string_view name, QSize size, int scale);
 
 #endif

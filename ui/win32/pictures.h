@@ -3,11 +3,9 @@
 
 #include <windows.h>
 
-// One of PIRUMO's pictures ("up", "down", or a toolbar key) as a 24-bit
-// bitmap of the given size, or nullptr for an unknown name. Above its own
-// size it starts from the drawing at twice that. Each pixel takes the
-// nearest drawn one, so a mask colour stays exact and edges stay sharp, or,
-// smooth, the mean of those it covers.
+// One of PIRUMO's pictures as a 24-bit bitmap of the given size, sampled as
+// resizedPicture does, its transparent background silver for the image
+// list's mask; nullptr for an unknown name.
 HBITMAP pictureBitmap(const char *name, int width, int height, bool smooth = false);
 
 #endif

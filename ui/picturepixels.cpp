@@ -1,0 +1,81 @@
+#include "picturepixels.h"
+
+#include "../res/pictures.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// Our XPM files use one character a pixel and "#RRGGBB" colours, or None for
+// a transparent background.
+PicturePixels decode(const char *const *xpm)
+{
+    PicturePixels image;
+    int colours = 0;
+    std::sscanf(xpm[0], "%d %d %d", &image.width, &image.height, &colours);
+    std::uint32_t palette[256] = {};
+    for (int i = 1; i <= colours; ++i) {
+        const char *hash = std::strchr(xpm[i], '#');
+        palette[static_cast<unsigned char>(xpm[i][0])] =
+            hash ? 0xff000000u | static_cast<std::uint32_t>(std::strtoul(hash + 1, nullptr, 16)) : 0u;
+    }
+    image.argb.reserve(static_cast<std::size_t>(image.width) * image.height);
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            image.argb.push_back(palette[static_cast<unsigned char>(xpm[1 + colours + y][x])]);
+    return image;
+}
+
+std::uint32_t at(const PicturePixels &image, int x, int y)
+{
+    return image.argb[static_cast<std::size_t>(y) * image.width + x];
+}
+
+std::uint32_t sample(const PicturePixels &image, int x, int y, int width, int height, bool smooth)
+{
+    if (!smooth)
+        return at(image, (2 * x + 1) * image.width / (2 * width), (2 * y + 1) * image.height / (2 * height));
+    const int x0 = x * image.width / width;
+    const int y0 = y * image.height / height;
+    const int x1 = std::max(x0 + 1, (x + 1) * image.width / width);
+    const int y1 = std::max(y0 + 1, (y + 1) * image.height / height);
+    std::uint32_t sum[4] = {}, n = 0;
+    for (int sy = y0; sy < y1; ++sy)
+        for (int sx = x0; sx < x1; ++sx, ++n)
+            for (int shift = 0; shift < 4; ++shift)
+                sum[shift] += at(image, sx, sy) >> (8 * shift) & 0xff;
+    std::uint32_t mean = 0;
+    for (int shift = 0; shift < 4; ++shift)
+        mean |= sum[shift] / n << (8 * shift);
+    return mean;
+}
+
+} // namespace
+
+PicturePixels drawnPicture(std::string_view name, int scale)
+{
+    for (const auto &p : pirumo::pictures::kAll)
+        if (name == p.name)
+            return decode(scale == 2 ? p.xpm2x : p.xpm);
+    return {};
+}
+
+PicturePixels resizedPicture(std::string_view name, int width, int height, bool smooth)
+{
+    PicturePixels drawn = drawnPicture(name);
+    if (drawn.argb.empty() || width <= 0 || height <= 0)
+        return {};
+    if (width > drawn.width)
+        drawn = drawnPicture(name, 2);
+    if (width == drawn.width && height == drawn.height)
+        return drawn;
+    PicturePixels resized{width, height, {}};
+    resized.argb.reserve(static_cast<std::size_t>(width) * height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            resized.argb.push_back(sample(drawn, x, y, width, height, smooth));
+    return resized;
+}
