@@ -21,6 +21,21 @@ private slots:
         QCOMPARE(w.form->size(), QSize(144, 52));
     }
 
+    void theFirstFrameHoldsEveryControl()
+    {
+        // Nothing is drawn before the event loop runs: by then every control
+        // must be there and shown, with the number blank.
+        Form1 form;
+        form.show();
+        for (const char *name : {"Toolbar1", "log", "save", "copy", "paste", "help", "end", "Label1", "Label2",
+                                 "UpCmd", "DownCmd", "Text1"}) {
+            const auto *control = form.findChild<QWidget *>(QLatin1String(name));
+            QVERIFY2(control && control->isVisible(), name);
+        }
+        QCOMPARE(form.findChild<QLabel *>(QStringLiteral("Label1"))->text(), QString());
+        QVERIFY(!form.findChild<QToolButton *>(QStringLiteral("save"))->isEnabled());
+    }
+
     void controlsStandWhereTheyBelong_data()
     {
         QTest::addColumn<QString>("name");

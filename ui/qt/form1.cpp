@@ -112,9 +112,24 @@ Form1::Form1(QWidget *parent)
     setWindowTitle(QString::fromUtf8(pirumo::kProductName.data(), pirumo::kProductName.size()));
     setWindowIcon(pictureIcon("pirumo"));
     setFixedSize(kClientSize);
+}
 
+void Form1::setVisible(bool visible)
+{
+    QWidget::setVisible(visible);
+    if (!visible || loaded)
+        return;
+    loaded = true;
+    // The controls are made only now. Showing the bare window started Qt's
+    // accessibility bridge, a few milliseconds of D-Bus set-up, while the
+    // display server mapped the window; a control shown first would have
+    // started it before the window went out. Nothing is drawn before the
+    // event loop runs, so the first frame holds every control.
     buildControls();
     buildToolbar();
+    for (QWidget *control : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        control->show();
+    Text1->setFocus();
     describeForScreenReaders();
     calc.Form_Load();
 }
@@ -143,7 +158,6 @@ void Form1::buildControls()
 
     setTabOrder(Text1, UpCmd);
     setTabOrder(UpCmd, DownCmd);
-    Text1->setFocus();
 }
 
 void Form1::buildToolbar()

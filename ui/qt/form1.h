@@ -22,6 +22,8 @@ public:
     explicit Form1(QWidget *parent = nullptr);
     ~Form1() override;
 
+    void setVisible(bool visible) override;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -51,6 +53,7 @@ private:
 
     pirumo::Calculator calc{*this};
     const KeySource keySource = currentKeySource();
+    bool loaded = false;  // shown, with Form_Load done
     bool labelFontsFitted = false;
 
     QLabel *Label1 = nullptr;
