@@ -12,8 +12,9 @@ results=$(mktemp)
 trap 'stop_x; rm -f "$results"' EXIT
 start_x
 
+# A fresh order in each round, so that no program always follows another.
 for i in $(seq "$runs"); do
-    for program in pirumo floor child; do
+    for program in $(shuf -e pirumo floor child); do
         case $program in
             pirumo) run=("$build/pirumo") ;;
             floor) run=("$build/bench/floor_window") ;;
