@@ -24,6 +24,22 @@ inline constexpr std::string_view kRecordsSuffix = "件記録";
 inline constexpr std::string_view kHelpFileName = "pirumo.hlp";
 inline constexpr std::string_view kLogFullMessage =
     "記録が上限の32767件に達しました。これ以上は記録できません。保存してください。";
+// Shown with the path looked for when the help file is not there.
+inline constexpr std::string_view kHelpMissingTitle = "ヘルプファイルが見つかりません";
+inline constexpr std::string_view kHelpMissingText =
+    "次のファイルを探しましたが、見つからないか読み込めませんでした。";
+
+// The toolbar's buttons from left to right: the key a click hands to
+// Toolbar1_ButtonClick, which also names the button's picture, and its
+// tool-tip text.
+struct ToolbarButton
+{
+    std::string_view key;
+    std::string_view toolTip;
+};
+inline constexpr ToolbarButton kToolbarButtons[] = {
+    {"log", "記録 on/off"}, {"save", "名前を付けて保存"}, {"copy", "コピー"},
+    {"paste", "貼付け"}, {"help", "ヘルプ"}, {"end", "終了"}};
 
 // What the user is told when a save did not happen: why, then that the log
 // is still there.

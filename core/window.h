@@ -20,7 +20,7 @@ enum class SaveOutcome {
 };
 
 // What the calculator needs from its window and from the desktop around it.
-// The Qt window implements it for real; the tests implement it with a fake
+// The Qt and Win32 windows implement it for real; the tests implement it with a fake
 // that records every call. All texts are UTF-8.
 class Window
 {

@@ -79,16 +79,6 @@ QIcon toolbarIcon(std::string_view key)
     return icon;
 }
 
-struct ToolbarButton
-{
-    const char *key;
-    const char *toolTip;
-};
-
-constexpr ToolbarButton kToolbarButtons[] = {
-    {"log", "記録 on/off"}, {"save", "名前を付けて保存"}, {"copy", "コピー"},
-    {"paste", "貼付け"}, {"help", "ヘルプ"}, {"end", "終了"}};
-
 } // namespace
 
 void Form1::speakJapaneseInDialogs()
@@ -171,16 +161,16 @@ void Form1::buildToolbar()
     Toolbar1->setGeometry(0, 0, kClientSize.width(), kToolbarHeight);
 
     QPoint at(0, (kToolbarHeight - kToolButtonSize.height()) / 2);
-    for (const ToolbarButton &b : kToolbarButtons) {
+    for (const pirumo::ToolbarButton &b : pirumo::kToolbarButtons) {
         auto *button = new QToolButton(Toolbar1);
-        button->setObjectName(QLatin1String(b.key));
+        button->setObjectName(QLatin1String(b.key.data(), b.key.size()));
         button->setIcon(toolbarIcon(b.key));
         button->setIconSize(QSize(16, 16));
-        button->setToolTip(QString::fromUtf8(b.toolTip));
+        button->setToolTip(QString::fromUtf8(b.toolTip.data(), b.toolTip.size()));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(QRect(at, kToolButtonSize));
-        connect(button, &QToolButton::clicked, this, [this, key = std::string(b.key)] {
+        connect(button, &QToolButton::clicked, this, [this, key = b.key] {
             calc.Toolbar1_ButtonClick(key);
         });
         toolButtons.append(button);

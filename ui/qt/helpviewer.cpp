@@ -1,5 +1,7 @@
 #include "helpviewer.h"
 
+#include "calculator.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QUrl>
@@ -21,9 +23,9 @@ void HelpViewer::openAtContents(const QString &file)
         setSource(QUrl::fromLocalFile(file), QTextDocument::HtmlResource);
         scrollToAnchor(QStringLiteral("contents"));
     } else {
-        setHtml(QStringLiteral("<h2>ヘルプファイルが見つかりません</h2><p>次のファイルを探しましたが、"
-                               "見つからないか読み込めませんでした。</p><p><code>%1</code></p>")
-                    .arg(file.toHtmlEscaped()));
+        const auto text = [](std::string_view s) { return QString::fromUtf8(s.data(), s.size()); };
+        setHtml(QStringLiteral("<h2>%1</h2><p>%2</p><p><code>%3</code></p>")
+                    .arg(text(pirumo::kHelpMissingTitle), text(pirumo::kHelpMissingText), file.toHtmlEscaped()));
     }
     show();
     raise();

@@ -6,7 +6,6 @@
 #include <QSaveFile>
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <utility>
@@ -183,12 +182,11 @@ SaveOutcome writeWholeFile(const QString &path, const QByteArray &bytes)
     }
 
     // The file itself, not a link to it, is what gets saved.
-    char *real = ::realpath(name.constData(), nullptr);
-    if (!real)
+    const QString real = QFileInfo(path).canonicalFilePath();
+    if (real.isEmpty())
         return SaveOutcome::Failed;
-    const QByteArray file(real);
-    std::free(real);
+    const QByteArray file = QFile::encodeName(real);
     if (swapKeepsIdentity(file, info))
-        return replaceWhole(QFile::decodeName(file), bytes, info.st_mode & 07777);
+        return replaceWhole(real, bytes, info.st_mode & 07777);
     return rewriteInPlace(file, bytes);
 }

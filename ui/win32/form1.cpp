@@ -42,14 +42,6 @@ constexpr int kEntryFontPixels = 15;
 constexpr int kCheckFontPixels = 16;
 constexpr COLORREF kMaskColour = RGB(192, 192, 192);
 
-struct ToolbarButton
-{
-    const char *key;
-    const wchar_t *toolTip;
-};
-constexpr ToolbarButton kToolbarButtons[] = {
-    {"log", L"記録 on/off"}, {"save", L"名前を付けて保存"}, {"copy", L"コピー"},
-    {"paste", L"貼付け"}, {"help", L"ヘルプ"}, {"end", L"終了"}};
 constexpr int kFirstCommand = 100;  // the command of toolbar button i is kFirstCommand + i
 
 int atDpi(int pixelsAt96, UINT dpi)
@@ -220,14 +212,14 @@ void Form1::buildToolbar()
     SendMessageW(Toolbar1, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
 
     std::vector<TBBUTTON> buttons;
-    for (int i = 0; i < static_cast<int>(std::size(kToolbarButtons)); ++i) {
+    for (int i = 0; i < static_cast<int>(std::size(pirumo::kToolbarButtons)); ++i) {
         TBBUTTON button = {};
         button.iBitmap = i;
         button.idCommand = kFirstCommand + i;
         button.fsState = TBSTATE_ENABLED;
         button.fsStyle = BTNS_BUTTON;
-        // The click hands the calculator this key, as read from the button.
-        button.dwData = reinterpret_cast<DWORD_PTR>(kToolbarButtons[i].key);
+        // The click hands the calculator the key read from the button.
+        button.dwData = reinterpret_cast<DWORD_PTR>(&pirumo::kToolbarButtons[i]);
         button.iString = -1;
         buttons.push_back(button);
     }
@@ -275,11 +267,11 @@ void Form1::loadPictures()
 {
     const int image = atDpi(kToolImage, dpi);
     HIMAGELIST images = ImageList_Create(image, image, ILC_COLOR24 | ILC_MASK,
-                                         static_cast<int>(std::size(kToolbarButtons)), 0);
-    for (const ToolbarButton &button : kToolbarButtons) {
+                                         static_cast<int>(std::size(pirumo::kToolbarButtons)), 0);
+    for (const pirumo::ToolbarButton &button : pirumo::kToolbarButtons) {
         // "end" is drawn larger, on grey 191, one step off the mask colour:
         // it is shrunk smoothly and never masked.
-        const bool end = std::string_view(button.key) == "end";
+        const bool end = button.key == "end";
         HBITMAP picture = pictureBitmap(button.key, image, image, end);
         if (end)
             ImageList_Add(images, picture, nullptr);
@@ -339,9 +331,10 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_NOTIFY: {
         auto *header = reinterpret_cast<NMHDR *>(lParam);
         const auto index = static_cast<std::size_t>(header->idFrom - kFirstCommand);
-        if (header->code == TTN_GETDISPINFOW && index < std::size(kToolbarButtons)) {
-            reinterpret_cast<NMTTDISPINFOW *>(lParam)->lpszText =
-                const_cast<wchar_t *>(kToolbarButtons[index].toolTip);
+        if (header->code == TTN_GETDISPINFOW && index < std::size(pirumo::kToolbarButtons)) {
+            auto *info = reinterpret_cast<NMTTDISPINFOW *>(lParam);
+            lstrcpynW(info->szText, widen(pirumo::kToolbarButtons[index].toolTip).c_str(),
+                      static_cast<int>(std::size(info->szText)));
             return 0;
         }
         break;
@@ -437,7 +430,7 @@ void Form1::onToolbarCommand(int command)
     TBBUTTON button = {};
     if (index >= 0 && SendMessageW(Toolbar1, TB_GETBUTTON, static_cast<WPARAM>(index),
                                    reinterpret_cast<LPARAM>(&button)))
-        calc.Toolbar1_ButtonClick(reinterpret_cast<const char *>(button.dwData));
+        calc.Toolbar1_ButtonClick(reinterpret_cast<const pirumo::ToolbarButton *>(button.dwData)->key);
 }
 
 void Form1::setEntryLabel(const std::string &text)
@@ -518,8 +511,8 @@ void Form1::openHelp(const std::string &file)
     const std::wstring path = widen(file);
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        const std::wstring text = L"ヘルプファイルが見つかりません。\n\n次のファイルを探しましたが、"
-                                  L"見つからないか読み込めませんでした。\n" + path;
+        const std::wstring text = widen(pirumo::kHelpMissingTitle) + L"。\n\n"
+            + widen(pirumo::kHelpMissingText) + L"\n" + path;
         MessageBoxW(hwnd, text.c_str(), windowText(hwnd).c_str(), MB_OK | MB_ICONWARNING);
         return;
     }

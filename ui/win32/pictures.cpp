@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-HBITMAP pictureBitmap(const char *name, int width, int height, bool smooth)
+HBITMAP pictureBitmap(std::string_view name, int width, int height, bool smooth)
 {
     const PicturePixels image = resizedPicture(name, width, height, smooth);
     if (image.argb.empty())
