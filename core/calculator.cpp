@@ -178,9 +178,10 @@ void Calculator::stop_recording()
 void Calculator::save_log()
 {
     w.focusText1();
-    const auto name = w.askSaveFileName();
+    const auto name = w.askSaveFileName(s.save_name);
     if (!name || name->empty())
         return;
+    s.save_name = *name;
     const SaveOutcome outcome = w.writeFile(*name, s.tr_text);
     if (outcome != SaveOutcome::Saved) {
         w.tell(save_problem(outcome));
@@ -213,7 +214,7 @@ void Calculator::paste_clip()
 
 void Calculator::show_help()
 {
-    w.openHelp(help_file_path(w.executableFolder()));
+    w.openHelp(help_file_path(w.executableFolder(), w.pathSeparator()));
 }
 
 void Calculator::Toolbar1_ButtonClick(std::string_view key)

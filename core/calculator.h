@@ -4,6 +4,7 @@
 #include "entry.h"
 #include "identity.h"
 #include "keys.h"
+#include "layout.h"
 #include "window.h"
 
 #include <cstdint>
@@ -41,19 +42,20 @@ inline constexpr ToolbarButton kToolbarButtons[] = {
     {"log", "記録 on/off"}, {"save", "名前を付けて保存"}, {"copy", "コピー"},
     {"paste", "貼付け"}, {"help", "ヘルプ"}, {"end", "終了"}};
 
+// The step buttons' names, as shown and as read out.
+inline constexpr std::string_view kUpCmdName = "1 増やす";
+inline constexpr std::string_view kDownCmdName = "1 減らす";
+
+// The Save-As dialog's only filter, which lists every file.
+inline constexpr std::string_view kSaveFilterName = "すべてのファイル (*.*)";
+
 // What the user is told when a save did not happen: why, then that the log
 // is still there.
 std::string save_problem(SaveOutcome outcome);
 
-#ifdef _WIN32
-inline constexpr char kPathSeparator = '\\';
-#else
-inline constexpr char kPathSeparator = '/';
-#endif
-
 // The help file beside the executable: exactly one separator between the
 // folder and the name, also when the folder is a root ("C:\", "/").
-std::string help_file_path(std::string_view folder, char separator = kPathSeparator);
+std::string help_file_path(std::string_view folder, char separator);
 
 struct State
 {
@@ -62,6 +64,7 @@ struct State
     std::string t1;            // the entry: 0 to 12 ASCII digits
     std::string tr_text;       // the record log, lines ending in CR LF
     std::int16_t tctr = 0;     // lines in the record log
+    std::string save_name;     // the name last saved under, offered again
 };
 
 // The calculator behind the window: every key, click and toolbar command

@@ -21,6 +21,11 @@ inline constexpr KeyCode kDigit9 = 57;
 inline constexpr KeyCode kNumpad0 = 96;  // keypad 0 .. 9: 96 .. 105
 inline constexpr KeyCode kNumpad9 = 105;
 
+// The modifier bits that come with a key.
+inline constexpr std::int16_t kShiftBit = 1;
+inline constexpr std::int16_t kCtrlBit = 2;
+inline constexpr std::int16_t kAltBit = 4;
+
 } // namespace pirumo
 
 #endif

@@ -39,8 +39,9 @@ public:
     // The clipboard's plain text; empty when it holds none.
     virtual std::string clipboardText() = 0;
 
-    // Asks for a file name to save under; nothing when the user cancels.
-    virtual std::optional<std::string> askSaveFileName() = 0;
+    // Asks for a file name to save under, offering the given one; nothing
+    // when the user cancels.
+    virtual std::optional<std::string> askSaveFileName(const std::string &offered) = 0;
     // Replaces the file with the whole text, or leaves it as it was and says
     // why. Nothing stays open either way.
     virtual SaveOutcome writeFile(const std::string &path, const std::string &text) = 0;
@@ -48,6 +49,8 @@ public:
     virtual void openHelp(const std::string &file) = 0;
     // Folder of the running executable, with the platform's separators.
     virtual std::string executableFolder() const = 0;
+    // What separates a folder from a name in its paths.
+    virtual char pathSeparator() const = 0;
 
     // A short notice the user must read (the log is full, a save failed).
     virtual void tell(const std::string &message) = 0;

@@ -27,7 +27,7 @@ fi
 "${program[@]}" &
 app=$!
 win=$(window_named PIRUMO)
-xdotool windowfocus --sync "$win"
+focus "$win"
 xdotool key 1 2 3 4 5 6 7 8 9 0 1
 sleep 0.5
 mkdir -p "$root/docs"

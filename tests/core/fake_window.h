@@ -17,10 +17,11 @@ public:
     std::string check = "C";
     std::string caption = "PIRUMO";
     bool saveEnabled = true;
-    int focusCount = 0;
+    std::string focus = "Text1";  // the control that has the keyboard
     std::string text1 = "12345678901";  // the text box's placeholder until a key
     std::optional<std::string> clipboard;       // nothing: holds no text
     std::deque<std::optional<std::string>> saveAnswers;
+    std::vector<std::string> offeredNames;  // what each Save-As offered
     pirumo::SaveOutcome writeOutcome = pirumo::SaveOutcome::Saved;
     std::map<std::string, std::string> files;
     std::vector<std::string> helpOpened;
@@ -33,12 +34,13 @@ public:
     std::string checkLabel() const override { return check; }
     void setCaption(const std::string &text) override { caption = text; }
     void setSaveEnabled(bool enabled) override { saveEnabled = enabled; }
-    void focusText1() override { ++focusCount; }
+    void focusText1() override { focus = "Text1"; }
     void clearText1() override { text1.clear(); }
     void setClipboardText(const std::string &text) override { clipboard = text; }
     std::string clipboardText() override { return clipboard.value_or(""); }
-    std::optional<std::string> askSaveFileName() override
+    std::optional<std::string> askSaveFileName(const std::string &offered) override
     {
+        offeredNames.push_back(offered);
         if (saveAnswers.empty())
             return std::nullopt;
         auto answer = saveAnswers.front();
@@ -53,6 +55,7 @@ public:
     }
     void openHelp(const std::string &file) override { helpOpened.push_back(file); }
     std::string executableFolder() const override { return folder; }
+    char pathSeparator() const override { return '/'; }
     void tell(const std::string &message) override { told.push_back(message); }
     void endProgram() override { ended = true; }
 };
@@ -73,9 +76,22 @@ struct Session
             key(static_cast<pirumo::KeyCode>(c));
     }
     void enter() { key(pirumo::kReturn); }
-    void up() { calc.UpCmd_click(); }
-    void down() { calc.DownCmd_click(); }
-    void click(const std::string &toolbarKey) { calc.Toolbar1_ButtonClick(toolbarKey); }
+    // A click gives the clicked control the keyboard first.
+    void up()
+    {
+        win.focus = "UpCmd";
+        calc.UpCmd_click();
+    }
+    void down()
+    {
+        win.focus = "DownCmd";
+        calc.DownCmd_click();
+    }
+    void click(const std::string &toolbarKey)
+    {
+        win.focus = "Toolbar1";
+        calc.Toolbar1_ButtonClick(toolbarKey);
+    }
     void paste(const std::string &text)
     {
         win.clipboard = text;

@@ -101,19 +101,34 @@ TEST_F(FullLog, RefusesTheNextLineStopsRecordingAndSaysSo)
     EXPECT_EQ(s.win.caption, "PIRUMO");
     EXPECT_TRUE(s.win.saveEnabled);
     ASSERT_EQ(s.win.told.size(), 1U);
-    EXPECT_EQ(s.win.told[0], kLogFullMessage);
+    EXPECT_EQ(s.win.told[0], "記録が上限の32767件に達しました。これ以上は記録できません。保存してください。");
 }
 
-TEST_F(FullLog, RefusesEveryWayOfAppending)
+TEST(FullLogRefuses, EveryWayOfAppending)
 {
-    s.type("5");
-    s.up();             // the typed entry, then the stepped one
-    s.click("log");     // switching on again
-    s.paste("7");
-    EXPECT_EQ(s.state().tctr, kMaxRecords);
-    EXPECT_EQ(s.state().tr_flg, kFalse);
-    EXPECT_EQ(s.win.caption, "PIRUMO");
-    EXPECT_EQ(s.win.told.size(), 2U);
+    const std::pair<const char *, void (*)(Session &)> ways[] = {
+        {"Enter", [](Session &s) { s.enter(); }},
+        {"step up", [](Session &s) { s.up(); }},
+        {"step down", [](Session &s) { s.down(); }},
+        {"typed, then stepped", [](Session &s) { s.type("5"); s.up(); }},
+        {"paste", [](Session &s) { s.paste("7"); }},
+        {"typed, then pasted", [](Session &s) { s.type("5"); s.paste("7"); }},
+    };
+    for (const auto &[way, append] : ways) {
+        Session s;
+        s.click("log");
+        while (s.state().tctr < kMaxRecords)
+            s.enter();
+        const std::string log = s.state().tr_text;
+        append(s);
+        EXPECT_EQ(s.state().tr_text, log) << way;
+        EXPECT_EQ(s.state().tr_flg, kFalse) << way;
+        EXPECT_EQ(s.win.caption, "PIRUMO") << way;
+        EXPECT_EQ(s.win.told.size(), 1U) << way;
+        s.click("log");  // switching on again is refused too
+        EXPECT_EQ(s.state().tr_text, log) << way;
+        EXPECT_EQ(s.win.told.size(), 2U) << way;
+    }
 }
 
 TEST_F(FullLog, StillCopiesAndSavesEveryLineThenRecordsAgain)

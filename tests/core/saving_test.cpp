@@ -39,6 +39,19 @@ TEST_F(Saving, WritesTheLogExactlyAsKeptThenClearsIt)
     EXPECT_TRUE(s.win.told.empty());
 }
 
+TEST_F(Saving, OffersTheNameLastChosenEvenWhenThatSaveFailed)
+{
+    s.win.writeOutcome = SaveOutcome::Failed;
+    s.win.saveAnswers = {"/home/u/a.txt", std::nullopt, "/home/u/b.txt"};
+    s.click("save");
+    s.click("save");  // cancelled: the name stays
+    s.win.writeOutcome = SaveOutcome::Saved;
+    s.click("save");
+    s.click("log");
+    s.click("save");
+    EXPECT_EQ(s.win.offeredNames, (std::vector<std::string>{"", "/home/u/a.txt", "/home/u/a.txt", "/home/u/b.txt"}));
+}
+
 TEST_F(Saving, CancelChangesNothing)
 {
     s.win.saveAnswers.push_back(std::nullopt);

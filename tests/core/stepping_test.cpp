@@ -37,9 +37,11 @@ INSTANTIATE_TEST_SUITE_P(Widths, Stepping, testing::Values(
     Step{"999999999999", true, "999999999999", "4"}, Step{"0000", false, "0000", "0"},
     Step{"000000000000", true, "000000000001", "9"}));
 
-// Values past 2^53 would lose their last digits in a double.
+// Twelve digits pass 2^31 and 2^32: a 32-bit integer would wrap, a float
+// would round.
 INSTANTIATE_TEST_SUITE_P(ExactAtTwelveDigits, Stepping, testing::Values(
-    Step{"999999999998", true, "999999999999", "4"}, Step{"900719925474", true, "900719925475", "3"},
+    Step{"999999999998", true, "999999999999", "4"}, Step{"2147483647", true, "2147483648", "8"},
+    Step{"4294967296", false, "4294967295", "7"}, Step{"16777217", false, "16777216", "3"},
     Step{"123456789013", false, "123456789012", "0"}, Step{"100000000000", false, "099999999999", "0"}));
 
 TEST(SteppingTheKeys, UpAndDownArrowsStepLikeTheButtons)

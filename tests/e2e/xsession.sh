@@ -20,9 +20,36 @@ start_x() {
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 }
 
+# The processes a script started, to be ended by their ids.
+started=()
+
+# end_started: ends every process in started that still runs, waiting up to
+# 5 s for each before it is killed outright.
+end_started() {
+    local pid
+    for pid in "${started[@]}"; do
+        end_process "$pid"
+    done
+    started=()
+}
+
+end_process() {
+    kill -CONT "$1" 2>/dev/null
+    kill "$1" 2>/dev/null || return 0
+    wait_until 5 bash -c "! kill -0 $1 2>/dev/null" || kill -KILL "$1" 2>/dev/null
+    wait "$1" 2>/dev/null
+    return 0
+}
+
 stop_x() {
-    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
-    wait 2>/dev/null
+    [ -n "${XVFB_PID:-}" ] && end_process "$XVFB_PID"
+}
+
+# focus WINDOW: gives WINDOW the keyboard, waiting up to 10 s for it to take it.
+focus() {
+    xdotool windowfocus "$1" 2>/dev/null
+    wait_until 10 bash -c "[ \"\$(xdotool getwindowfocus)\" == $1 ]" ||
+        echo "the window $1 did not take the keyboard within 10 s" >&2
 }
 
 # wait_until SECONDS COMMAND...: polls until COMMAND succeeds.

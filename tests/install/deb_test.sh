@@ -14,7 +14,7 @@ check() {  # check WHAT COMMAND...
 }
 
 root=$(mktemp -d)
-trap 'kill "${app:-}" 2>/dev/null; stop_x; rm -rf "$root"' EXIT
+trap 'end_started; stop_x; rm -rf "$root"' EXIT
 dpkg -x "$deb" "$root" || { echo "FAIL: dpkg -x $deb"; exit 1; }
 
 field() { dpkg-deb -f "$deb" "$1"; }
@@ -23,6 +23,7 @@ check "version is 1.00" test "$(field Version)" == 1.00
 check "depends on Qt's platform plugins" grep -q qt6-qpa-plugins <<<"$(field Depends)"
 check "bin/pirumo links to lib/pirumo/pirumo" test "$(readlink -f "$root/usr/bin/pirumo")" == "$root/usr/lib/pirumo/pirumo"
 check "help file beside the program" test -s "$root/usr/lib/pirumo/pirumo.hlp"
+check "the help names the version" grep -q "バージョン $(field Version)<" "$root/usr/lib/pirumo/pirumo.hlp"
 check "desktop entry" desktop-file-validate "$root/usr/share/applications/jp.pirumo.Pirumo.desktop"
 for size in 16 24 32 48 64 128 256; do
     check "menu icon at ${size}x$size" test -s "$root/usr/share/icons/hicolor/${size}x$size/apps/jp.pirumo.Pirumo.png"
@@ -34,6 +35,7 @@ check "AppStream metainfo" appstreamcli validate --no-net "$root/usr/share/metai
 start_x || exit 1
 "$root/usr/bin/pirumo" &
 app=$!
+started+=("$app")
 check "the installed program opens its window" window_named PIRUMO
 check "it runs from the folder that holds its help" test -s "$(dirname "$(readlink "/proc/$app/exe")")/pirumo.hlp"
 

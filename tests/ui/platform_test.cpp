@@ -151,7 +151,7 @@ private slots:
     {
         const QString helpFile = QDir(QCoreApplication::applicationDirPath()).filePath("pirumo.hlp");
         QFile::remove(helpFile);
-        QVERIFY(QFile::copy(QStringLiteral(PIRUMO_SOURCE_DIR "/res/pirumo.hlp"), helpFile));
+        QVERIFY(QFile::copy(QStringLiteral(PIRUMO_HELP_FILE), helpFile));
         ShownWindow w;
         w.type("5");
         w.click("help");

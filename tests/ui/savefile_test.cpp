@@ -116,8 +116,12 @@ private slots:
     {
         QFETCH(Target, target);
         QFETCH(Expected, expected);
-        if (::geteuid() != 0 && target != NewFile && target != OwnFile && target != Folder)
-            QSKIP("needs root: other owners, device nodes");
+        if (::geteuid() != 0 && target == OtherOwnersFileWithAcl)
+            QSKIP("needs root: only root gives a file another owner");
+        if (::geteuid() != 0 && (target == NullDevice || target == BlockDevice))
+            QSKIP("needs root: only root makes device nodes");
+        if (::geteuid() != 0 && (target == ReadOnlyFile || target == SetgidFile))
+            QSKIP("needs root: for anyone else the kernel refuses the write or clears the setgid bit");
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("other")));
         const QString path = dir.filePath(QStringLiteral("記録.txt"));
@@ -202,7 +206,7 @@ private slots:
         QCOMPARE(there ? after.st_mode : mode_t(0), expected.kindAndMode);
         if (!there)
             return;
-        QCOMPARE(after.st_uid, expected.owner);
+        QCOMPARE(after.st_uid, expected.owner ? expected.owner : ::geteuid());  // 0: the tester's own
         QCOMPARE(after.st_nlink, expected.links);
         if (target == OtherOwnersFileWithAcl)
             QVERIFY(hasAcl(lookedName));
@@ -238,12 +242,12 @@ private slots:
         QFETCH(QByteArray, old);
         QFETCH(int, limit);
         QFETCH(int, newSize);
-        if (::geteuid() != 0)
-            QSKIP("needs root: a file of another owner is written in place");
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("log.txt"));
         put(path, old);
-        QCOMPARE(::chown(QFile::encodeName(path).constData(), kOtherUser, kOtherUser), 0);
+        // A second name makes the writer rewrite the file in place.
+        QCOMPARE(::link(QFile::encodeName(path).constData(),
+                        QFile::encodeName(dir.filePath(QStringLiteral("second.txt"))).constData()), 0);
 
         rlimit saved = {};
         ::getrlimit(RLIMIT_FSIZE, &saved);

@@ -11,8 +11,9 @@ wineserver=$(dirname "$wine")/wineserver
 [ -x "$wineserver" ] || wineserver=wineserver
 
 export WINEDEBUG=-all
-# No offer to download Wine's Mono and Gecko: PIRUMO needs neither.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No offer to download Wine's Mono and Gecko, which PIRUMO does not need, and
+# no menu entries written into the real home folder.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 if [ -z "${WINEPREFIX:-}" ]; then
     WINEPREFIX=$(mktemp -d)

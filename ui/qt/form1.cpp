@@ -3,7 +3,7 @@
 #include "helpviewer.h"
 #include "keymap.h"
 #include "labelfont.h"
-#include "pictures.h"
+#include "pixmaps.h"
 #include "savefile.h"
 
 #include <QApplication>
@@ -22,16 +22,23 @@
 
 namespace {
 
-// The window is laid out in pixels at 96 dpi; Qt scales it on denser screens.
-constexpr QSize kClientSize(144, 52);
-constexpr int kToolbarHeight = 28;
-constexpr QSize kToolButtonSize(24, 22);
+// Laid out at 96 dpi; Qt scales the whole window on denser screens.
+QRect place(const pirumo::Twips &twips)
+{
+    const pirumo::PixelRect r = pirumo::toPixels(twips);
+    return QRect(r.left, r.top, r.width(), r.height());
+}
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry)
+QString text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const pirumo::Twips &twips)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(name);
-    label->setGeometry(geometry);
+    label->setGeometry(place(twips));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAutoFillBackground(true);
     // Black on white on every desktop: a dark theme's light text would
@@ -43,40 +50,20 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QRect &geometry)
     return label;
 }
 
-// The picture as drawn for ordinary and for dense screens, so that Qt never
-// has to enlarge one and blur it.
-QIcon pictureIcon(const char *name)
-{
-    QIcon icon;
-    for (int scale : {1, 2})
-        icon.addPixmap(picture(name, scale));
-    return icon;
-}
-
-QPushButton *makeStepButton(QWidget *parent, const QString &name, const QRect &geometry,
+QPushButton *makeStepButton(QWidget *parent, const QString &name, const pirumo::Twips &twips,
                             const char *pictureName)
 {
     auto *button = new QPushButton(parent);
     button->setObjectName(name);
-    button->setGeometry(geometry);
+    button->setGeometry(place(twips));
     // The 20 x 20 picture stays unscaled and centred: the small button shows
     // its middle, where the arrow is.
     button->setIcon(pictureIcon(pictureName));
-    button->setIconSize(QSize(20, 20));
+    button->setIconSize(QSize(pirumo::kStepPicture, pirumo::kStepPicture));
     // Taken by Tab only: a click steps and leaves the keyboard with Text1,
     // and a right or middle click does nothing at all.
     button->setFocusPolicy(Qt::TabFocus);
     return button;
-}
-
-QIcon toolbarIcon(std::string_view key)
-{
-    QIcon icon;
-    for (int scale : {1, 2}) {
-        // "end" is drawn larger and on grey 191, so it is shrunk, never masked.
-        icon.addPixmap(key == "end" ? shrunkPicture(key, QSize(16, 16), scale) : picture(key, scale));
-    }
-    return icon;
 }
 
 } // namespace
@@ -99,9 +86,9 @@ Form1::Form1(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromUtf8(pirumo::kProductName.data(), pirumo::kProductName.size()));
+    setWindowTitle(text(pirumo::kProductName));
     setWindowIcon(pictureIcon("pirumo"));
-    setFixedSize(kClientSize);
+    setFixedSize(place(pirumo::kClient).size());
 }
 
 void Form1::setVisible(bool visible)
@@ -129,8 +116,8 @@ Form1::~Form1() = default;
 void Form1::buildControls()
 {
     // Created back to front: a later sibling is drawn over an earlier one.
-    Label1 = makeLabel(this, QStringLiteral("Label1"), QRect(6, 32, 97, 17));
-    Label2 = makeLabel(this, QStringLiteral("Label2"), QRect(109, 32, 12, 17));
+    Label1 = makeLabel(this, QStringLiteral("Label1"), pirumo::kLabel1);
+    Label2 = makeLabel(this, QStringLiteral("Label2"), pirumo::kLabel2);
 
     // The key catcher: it holds the focus and lies behind the toolbar. A bare
     // widget rather than a line edit, which would load the fonts at start-up
@@ -138,11 +125,11 @@ void Form1::buildControls()
     Text1 = new QWidget(this);
     Text1->setFocusPolicy(Qt::StrongFocus);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(64, 8, 14, 15);
+    Text1->setGeometry(place(pirumo::kText1));
     Text1->installEventFilter(this);
 
-    UpCmd = makeStepButton(this, QStringLiteral("UpCmd"), QRect(128, 29, 17, 12), "up");
-    DownCmd = makeStepButton(this, QStringLiteral("DownCmd"), QRect(128, 40, 17, 12), "down");
+    UpCmd = makeStepButton(this, QStringLiteral("UpCmd"), pirumo::kUpCmd, "up");
+    DownCmd = makeStepButton(this, QStringLiteral("DownCmd"), pirumo::kDownCmd, "down");
     connect(UpCmd, &QPushButton::clicked, this, [this] { calc.UpCmd_click(); });
     connect(DownCmd, &QPushButton::clicked, this, [this] { calc.DownCmd_click(); });
 
@@ -158,23 +145,24 @@ void Form1::buildToolbar()
     Toolbar1 = new QWidget(this);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
     Toolbar1->setAutoFillBackground(true);  // opaque: Text1 lies hidden behind it
-    Toolbar1->setGeometry(0, 0, kClientSize.width(), kToolbarHeight);
+    Toolbar1->setGeometry(place(pirumo::kToolbar));
 
-    QPoint at(0, (kToolbarHeight - kToolButtonSize.height()) / 2);
+    const QSize buttonSize(pirumo::kToolButtonWidth, pirumo::kToolButtonHeight);
+    QPoint at(0, (Toolbar1->height() - buttonSize.height()) / 2);
     for (const pirumo::ToolbarButton &b : pirumo::kToolbarButtons) {
         auto *button = new QToolButton(Toolbar1);
-        button->setObjectName(QLatin1String(b.key.data(), b.key.size()));
+        button->setObjectName(text(b.key));
         button->setIcon(toolbarIcon(b.key));
-        button->setIconSize(QSize(16, 16));
-        button->setToolTip(QString::fromUtf8(b.toolTip.data(), b.toolTip.size()));
+        button->setIconSize(QSize(pirumo::kToolPicture, pirumo::kToolPicture));
+        button->setToolTip(text(b.toolTip));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
-        button->setGeometry(QRect(at, kToolButtonSize));
+        button->setGeometry(QRect(at, buttonSize));
         connect(button, &QToolButton::clicked, this, [this, key = b.key] {
             calc.Toolbar1_ButtonClick(key);
         });
         toolButtons.append(button);
-        at.rx() += kToolButtonSize.width();
+        at.rx() += buttonSize.width();
     }
 }
 
@@ -187,9 +175,9 @@ void Form1::describeForScreenReaders()
     Text1->setAccessibleName(QStringLiteral("数字の入力"));
     Text1->setAccessibleDescription(
         QStringLiteral("数字、BackSpace、Enter、↑↓、スペースで番号を入力します"));
-    UpCmd->setAccessibleName(QStringLiteral("1 増やす"));
+    UpCmd->setAccessibleName(text(pirumo::kUpCmdName));
     UpCmd->setAccessibleDescription(QStringLiteral("番号に 1 を足します（↑キー）"));
-    DownCmd->setAccessibleName(QStringLiteral("1 減らす"));
+    DownCmd->setAccessibleName(text(pirumo::kDownCmdName));
     DownCmd->setAccessibleDescription(QStringLiteral("番号から 1 を引きます（↓キー）"));
     for (QToolButton *button : std::as_const(toolButtons))
         button->setAccessibleName(button->toolTip());
@@ -229,8 +217,8 @@ void Form1::fitLabelFonts()
     if (labelFontsFitted)
         return;
     labelFontsFitted = true;
-    Label1->setFont(labelFont(15, QFont::Normal, QStringLiteral("888888888888"), Label1->width()));
-    Label2->setFont(labelFont(16, QFont::Bold, QStringLiteral("X"), Label2->width()));
+    Label1->setFont(labelFont(pirumo::kEntryFontPixels, QFont::Normal, QStringLiteral("888888888888"), Label1->width()));
+    Label2->setFont(labelFont(pirumo::kCheckFontPixels, QFont::Bold, QStringLiteral("X"), Label2->width()));
 }
 
 std::string Form1::checkLabel() const
@@ -274,12 +262,13 @@ std::string Form1::clipboardText()
     return data->text().toStdString();
 }
 
-std::optional<std::string> Form1::askSaveFileName()
+std::optional<std::string> Form1::askSaveFileName(const std::string &offered)
 {
     speakJapaneseInDialogs();
     // Qt reads "*.*" as names with a dot; the last pair of brackets holds the
     // pattern actually used, and hiding the details shows the text before it.
-    QFileDialog dialog(this, QString(), lastSaveName, QStringLiteral("すべてのファイル (*.*) (*)"));
+    QFileDialog dialog(this, QString(), QString::fromStdString(offered),
+                       text(pirumo::kSaveFilterName) + QStringLiteral(" (*)"));
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -293,7 +282,6 @@ std::optional<std::string> Form1::askSaveFileName()
         name = dialog.directory().absoluteFilePath(typed->text());
     if (name.isEmpty())
         return std::nullopt;
-    lastSaveName = name;
     return name.toStdString();
 }
 
@@ -312,6 +300,11 @@ void Form1::openHelp(const std::string &file)
 std::string Form1::executableFolder() const
 {
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
+}
+
+char Form1::pathSeparator() const
+{
+    return QDir::separator().toLatin1();
 }
 
 void Form1::tell(const std::string &message)

@@ -1,5 +1,5 @@
-#ifndef PIRUMO_UI_FORM1_H
-#define PIRUMO_UI_FORM1_H
+#ifndef PIRUMO_QT_FORM1_H
+#define PIRUMO_QT_FORM1_H
 
 #include "calculator.h"
 #include "keymap.h"
@@ -44,10 +44,11 @@ private:
     void clearText1() override;
     void setClipboardText(const std::string &text) override;
     std::string clipboardText() override;
-    std::optional<std::string> askSaveFileName() override;
+    std::optional<std::string> askSaveFileName(const std::string &offered) override;
     pirumo::SaveOutcome writeFile(const std::string &path, const std::string &text) override;
     void openHelp(const std::string &file) override;
     std::string executableFolder() const override;
+    char pathSeparator() const override;
     void tell(const std::string &message) override;
     void endProgram() override;
 
@@ -64,7 +65,6 @@ private:
     QWidget *Toolbar1 = nullptr;
     QList<QToolButton *> toolButtons;  // in toolbar order
     QPointer<HelpViewer> helpViewer;
-    QString lastSaveName;
 };
 
 #endif

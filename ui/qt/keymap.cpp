@@ -80,7 +80,7 @@ pirumo::KeyCode virtualKeyCode(const QKeyEvent &event, KeySource source)
 std::int16_t shiftState(const QKeyEvent &event)
 {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
-    return static_cast<std::int16_t>((modifiers & Qt::ShiftModifier ? 1 : 0)
-                                     | (modifiers & Qt::ControlModifier ? 2 : 0)
-                                     | (modifiers & Qt::AltModifier ? 4 : 0));
+    return static_cast<std::int16_t>((modifiers & Qt::ShiftModifier ? pirumo::kShiftBit : 0)
+                                     | (modifiers & Qt::ControlModifier ? pirumo::kCtrlBit : 0)
+                                     | (modifiers & Qt::AltModifier ? pirumo::kAltBit : 0));
 }

@@ -21,7 +21,7 @@ KeySource currentKeySource();
 // does not know become kNoKey, or on Windows stay their own code.
 pirumo::KeyCode virtualKeyCode(const QKeyEvent &event, KeySource source);
 
-// Shift, Ctrl and Alt as the bits 1, 2 and 4.
+// Shift, Ctrl and Alt as the calculator's modifier bits.
 std::int16_t shiftState(const QKeyEvent &event);
 
 #endif

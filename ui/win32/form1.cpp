@@ -1,7 +1,7 @@
 #include "form1.h"
 
 #include "clipboard.h"
-#include "pictures.h"
+#include "bitmaps.h"
 #include "savefile.h"
 #include "widetext.h"
 
@@ -19,54 +19,35 @@ constexpr wchar_t kClassName[] = L"PIRUMO.Form1";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 
-// Where everything lies, in twips from the client area's top-left corner;
-// converted with the window's own DPI, so the window keeps its proportions
-// and its text stays sharp at any scale.
-struct Twips
-{
-    int left, top, width, height;
-};
-constexpr Twips kClient = {0, 0, 2160, 780};
-constexpr Twips kToolbar = {0, 0, 2160, 420};
-constexpr Twips kDownCmd = {1920, 600, 255, 180};
-constexpr Twips kUpCmd = {1920, 440, 255, 180};
-constexpr Twips kText1 = {960, 120, 210, 225};
-constexpr Twips kLabel2 = {1630, 480, 180, 255};
-constexpr Twips kLabel1 = {90, 480, 1455, 255};
-
-// Sizes in pixels at 96 DPI.
-constexpr SIZE kToolButton = {24, 22};
-constexpr int kToolImage = 16;
-constexpr int kStepPicture = 20;
-constexpr int kEntryFontPixels = 15;
-constexpr int kCheckFontPixels = 16;
-constexpr COLORREF kMaskColour = RGB(192, 192, 192);
+// The core's key codes are Windows' virtual-key codes, so a key press goes to
+// the calculator as it comes.
+static_assert(pirumo::kBackspace == VK_BACK && pirumo::kReturn == VK_RETURN && pirumo::kSpace == VK_SPACE
+              && pirumo::kUp == VK_UP && pirumo::kDown == VK_DOWN && pirumo::kDigit0 == '0'
+              && pirumo::kDigit9 == '9' && pirumo::kNumpad0 == VK_NUMPAD0 && pirumo::kNumpad9 == VK_NUMPAD9);
 
 constexpr int kFirstCommand = 100;  // the command of toolbar button i is kFirstCommand + i
 
 int atDpi(int pixelsAt96, UINT dpi)
 {
-    return MulDiv(pixelsAt96, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
+    return pirumo::atDpi(pixelsAt96, static_cast<int>(dpi));
 }
 
-RECT toPixels(const Twips &t, UINT dpi)
+pirumo::PixelRect toPixels(const pirumo::Twips &twips, UINT dpi)
 {
-    // Both edges from twips, so that rounding never adds up along a row.
-    const auto px = [dpi](int twips) { return MulDiv(twips, static_cast<int>(dpi), 1440); };
-    return {px(t.left), px(t.top), px(t.left + t.width), px(t.top + t.height)};
+    return pirumo::toPixels(twips, static_cast<int>(dpi));
 }
 
-void place(HWND control, const RECT &r)
+void place(HWND control, const pirumo::Twips &twips, UINT dpi)
 {
-    SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const pirumo::PixelRect r = toPixels(twips, dpi);
+    SetWindowPos(control, nullptr, r.left, r.top, r.width(), r.height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 std::int16_t shiftState()
 {
-    return static_cast<std::int16_t>((GetKeyState(VK_SHIFT) < 0 ? 1 : 0)
-                                     | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0)
-                                     | (GetKeyState(VK_MENU) < 0 ? 4 : 0));
+    return static_cast<std::int16_t>((GetKeyState(VK_SHIFT) < 0 ? pirumo::kShiftBit : 0)
+                                     | (GetKeyState(VK_CONTROL) < 0 ? pirumo::kCtrlBit : 0)
+                                     | (GetKeyState(VK_MENU) < 0 ? pirumo::kAltBit : 0));
 }
 
 HFONT createFont(const wchar_t *face, BYTE charset, int pixels, int weight)
@@ -188,8 +169,10 @@ bool Form1::create(HINSTANCE programInstance, int showCommand)
 void Form1::buildControls()
 {
     // Front to back: each new child goes below those made before it.
-    DownCmd = createControl(hwnd, WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, L"1 減らす");
-    UpCmd = createControl(hwnd, WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, L"1 増やす");
+    DownCmd = createControl(hwnd, WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP,
+                            widen(pirumo::kDownCmdName).c_str());
+    UpCmd = createControl(hwnd, WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP,
+                          widen(pirumo::kUpCmdName).c_str());
     // The key catcher, hidden behind the toolbar. It is no place to compose
     // text, so no input method takes its keys away.
     Text1 = createControl(hwnd, WC_EDITW, WS_TABSTOP | ES_AUTOHSCROLL, L"");
@@ -232,15 +215,16 @@ void Form1::layout()
     loadPictures();
 
     SendMessageW(Toolbar1, TB_SETBUTTONSIZE, 0,
-                 MAKELPARAM(atDpi(kToolButton.cx, dpi), atDpi(kToolButton.cy, dpi)));
-    place(Toolbar1, toPixels(kToolbar, dpi));
-    place(DownCmd, toPixels(kDownCmd, dpi));
-    place(UpCmd, toPixels(kUpCmd, dpi));
-    place(Text1, toPixels(kText1, dpi));
-    place(Label2, toPixels(kLabel2, dpi));
-    place(Label1, toPixels(kLabel1, dpi));
+                 MAKELPARAM(atDpi(pirumo::kToolButtonWidth, dpi), atDpi(pirumo::kToolButtonHeight, dpi)));
+    place(Toolbar1, pirumo::kToolbar, dpi);
+    place(DownCmd, pirumo::kDownCmd, dpi);
+    place(UpCmd, pirumo::kUpCmd, dpi);
+    place(Text1, pirumo::kText1, dpi);
+    place(Label2, pirumo::kLabel2, dpi);
+    place(Label1, pirumo::kLabel1, dpi);
 
-    RECT frame = toPixels(kClient, dpi);
+    const pirumo::PixelRect client = toPixels(pirumo::kClient, dpi);
+    RECT frame = {client.left, client.top, client.right, client.bottom};
     AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi);
     SetWindowPos(hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -248,13 +232,12 @@ void Form1::layout()
 
 void Form1::loadFonts()
 {
-    const RECT entry = toPixels(kLabel1, dpi);
-    const RECT check = toPixels(kLabel2, dpi);
     HFONT oldEntry = entryFont;
     HFONT oldCheck = checkFont;
-    entryFont = labelFont(atDpi(kEntryFontPixels, dpi), FW_NORMAL, L"000000000000",
-                          entry.right - entry.left);
-    checkFont = labelFont(atDpi(kCheckFontPixels, dpi), FW_BOLD, L"X", check.right - check.left);
+    entryFont = labelFont(atDpi(pirumo::kEntryFontPixels, dpi), FW_NORMAL, L"000000000000",
+                          toPixels(pirumo::kLabel1, dpi).width());
+    checkFont = labelFont(atDpi(pirumo::kCheckFontPixels, dpi), FW_BOLD, L"X",
+                          toPixels(pirumo::kLabel2, dpi).width());
     SendMessageW(Label1, WM_SETFONT, reinterpret_cast<WPARAM>(entryFont), TRUE);
     SendMessageW(Label2, WM_SETFONT, reinterpret_cast<WPARAM>(checkFont), TRUE);
     if (oldEntry)
@@ -265,18 +248,15 @@ void Form1::loadFonts()
 
 void Form1::loadPictures()
 {
-    const int image = atDpi(kToolImage, dpi);
+    const int image = atDpi(pirumo::kToolPicture, dpi);
     HIMAGELIST images = ImageList_Create(image, image, ILC_COLOR24 | ILC_MASK,
                                          static_cast<int>(std::size(pirumo::kToolbarButtons)), 0);
     for (const pirumo::ToolbarButton &button : pirumo::kToolbarButtons) {
-        // "end" is drawn larger, on grey 191, one step off the mask colour:
-        // it is shrunk smoothly and never masked.
-        const bool end = button.key == "end";
-        HBITMAP picture = pictureBitmap(button.key, image, image, end);
-        if (end)
+        HBITMAP picture = toolbarBitmap(button.key, image);
+        if (keepsItsBackground(button.key))
             ImageList_Add(images, picture, nullptr);
         else
-            ImageList_AddMasked(images, picture, kMaskColour);
+            ImageList_AddMasked(images, picture, maskColour());
         DeleteObject(picture);
     }
     SendMessageW(Toolbar1, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
@@ -285,7 +265,7 @@ void Form1::loadPictures()
     toolbarImages = images;
 
     // Unscaled and centred: the small buttons show the middle, where the arrow is.
-    const int step = atDpi(kStepPicture, dpi);
+    const int step = atDpi(pirumo::kStepPicture, dpi);
     for (auto [button, bitmap, name] : {std::tuple{UpCmd, &upPicture, "up"},
                                         std::tuple{DownCmd, &downPicture, "down"}}) {
         HBITMAP old = *bitmap;
@@ -481,24 +461,24 @@ std::string Form1::clipboardText()
     return narrow(::clipboardText(hwnd));
 }
 
-std::optional<std::string> Form1::askSaveFileName()
+std::optional<std::string> Form1::askSaveFileName(const std::string &offered)
 {
     std::vector<wchar_t> name(32768, L'\0');  // the longest path Windows takes
-    lastSaveName.copy(name.data(), name.size() - 1);
-    static const wchar_t filter[] = L"すべてのファイル (*.*)\0*.*\0";
+    widen(offered).copy(name.data(), name.size() - 1);
+    // The filter's name, then its pattern, each ending in a NUL, then one more.
+    const std::wstring filter = widen(pirumo::kSaveFilterName) + std::wstring(L"\0*.*\0", 5);
 
     OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = hwnd;
-    dialog.lpstrFilter = filter;
+    dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = 2;  // past the only filter: Windows takes the first
     dialog.lpstrFile = name.data();
     dialog.nMaxFile = static_cast<DWORD>(name.size());
     dialog.Flags = OFN_HIDEREADONLY;  // and no overwrite prompt
     if (!GetSaveFileNameW(&dialog))
         return std::nullopt;
-    lastSaveName = name.data();
-    return narrow(lastSaveName);
+    return narrow(name.data());
 }
 
 pirumo::SaveOutcome Form1::writeFile(const std::string &path, const std::string &text)
@@ -548,6 +528,11 @@ std::string Form1::executableFolder() const
         path.resize(path.size() * 2);
     }
     return narrow(path.substr(0, path.find_last_of(L'\\')));
+}
+
+char Form1::pathSeparator() const
+{
+    return '\\';
 }
 
 void Form1::tell(const std::string &message)

@@ -48,10 +48,11 @@ private:
     void clearText1() override;
     void setClipboardText(const std::string &text) override;
     std::string clipboardText() override;
-    std::optional<std::string> askSaveFileName() override;
+    std::optional<std::string> askSaveFileName(const std::string &offered) override;
     pirumo::SaveOutcome writeFile(const std::string &path, const std::string &text) override;
     void openHelp(const std::string &file) override;
     std::string executableFolder() const override;
+    char pathSeparator() const override;
     void tell(const std::string &message) override;
     void endProgram() override;
 
@@ -74,7 +75,6 @@ private:
     HBITMAP downPicture = nullptr;
     HBRUSH labelBrush = CreateSolidBrush(RGB(255, 255, 255));
     HWND focusWhenInactive = nullptr;
-    std::wstring lastSaveName;
 };
 
 #endif

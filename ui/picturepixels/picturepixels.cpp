@@ -1,6 +1,6 @@
 #include "picturepixels.h"
 
-#include "../res/pictures.h"
+#include "drawings.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -57,7 +57,7 @@ std::uint32_t sample(const PicturePixels &image, int x, int y, int width, int he
 
 PicturePixels drawnPicture(std::string_view name, int scale)
 {
-    for (const auto &p : pirumo::pictures::kAll)
+    for (const auto &p : pirumo::drawings::kAll)
         if (name == p.name)
             return decode(scale == 2 ? p.xpm2x : p.xpm);
     return {};
@@ -78,4 +78,14 @@ PicturePixels resizedPicture(std::string_view name, int width, int height, bool 
         for (int x = 0; x < width; ++x)
             resized.argb.push_back(sample(drawn, x, y, width, height, smooth));
     return resized;
+}
+
+bool keepsItsBackground(std::string_view key)
+{
+    return key == "end";
+}
+
+PicturePixels toolbarPicture(std::string_view key, int size)
+{
+    return resizedPicture(key, size, size, keepsItsBackground(key));
 }

@@ -1,12 +1,15 @@
-#include "pictures.h"
+#include "pixmaps.h"
 
-#include "../picturepixels.h"
+#include "layout.h"
+#include "picturepixels.h"
 
 #include <QImage>
 
 #include <cstring>
 
 namespace {
+
+constexpr int kScales[] = {1, 2};
 
 QPixmap toPixmap(const PicturePixels &pixels, int scale)
 {
@@ -25,7 +28,18 @@ QPixmap picture(std::string_view name, int scale)
     return toPixmap(drawnPicture(name, scale), scale);
 }
 
-QPixmap shrunkPicture(std::string_view name, QSize size, int scale)
+QIcon pictureIcon(std::string_view name)
 {
-    return toPixmap(resizedPicture(name, size.width() * scale, size.height() * scale, true), scale);
+    QIcon icon;
+    for (int scale : kScales)
+        icon.addPixmap(picture(name, scale));
+    return icon;
+}
+
+QIcon toolbarIcon(std::string_view key)
+{
+    QIcon icon;
+    for (int scale : kScales)
+        icon.addPixmap(toPixmap(toolbarPicture(key, pirumo::kToolPicture * scale), scale));
+    return icon;
 }

@@ -1,5 +1,5 @@
-#ifndef PIRUMO_RES_PICTURES_H
-#define PIRUMO_RES_PICTURES_H
+#ifndef PIRUMO_RES_DRAWINGS_H
+#define PIRUMO_RES_DRAWINGS_H
 
 // Every picture of PIRUMO, drawn by tools/draw_pictures.py as XPM text at
 // its own size and at twice that for dense screens: one character a pixel,
@@ -24,9 +24,9 @@
 #include "up.xpm"
 #include "up@2x.xpm"
 
-namespace pirumo::pictures {
+namespace pirumo::drawings {
 
-struct Picture
+struct Drawing
 {
     const char *name;
     const char *const *xpm;
@@ -35,11 +35,11 @@ struct Picture
 
 // "pirumo" is the window icon, "up" and "down" the step buttons, the rest
 // the toolbar's pictures under the keys of their buttons.
-inline constexpr Picture kAll[] = {
+inline constexpr Drawing kAll[] = {
     {"pirumo", pirumo_xpm, pirumo_2x_xpm}, {"up", up_xpm, up_2x_xpm}, {"down", down_xpm, down_2x_xpm},
     {"log", log_xpm, log_2x_xpm}, {"save", save_xpm, save_2x_xpm}, {"copy", copy_xpm, copy_2x_xpm},
     {"paste", paste_xpm, paste_2x_xpm}, {"help", help_xpm, help_2x_xpm}, {"end", end_xpm, end_2x_xpm}};
 
-} // namespace pirumo::pictures
+} // namespace pirumo::drawings
 
 #endif

@@ -1,5 +1,5 @@
-#ifndef PIRUMO_UI_PICTUREPIXELS_H
-#define PIRUMO_UI_PICTUREPIXELS_H
+#ifndef PIRUMO_PICTUREPIXELS_H
+#define PIRUMO_PICTUREPIXELS_H
 
 #include <cstdint>
 #include <string_view>
@@ -28,5 +28,16 @@ PicturePixels drawnPicture(std::string_view name, int scale = 1);
 // one, so edges stay sharp and a mask colour exact, or, smooth, the mean of
 // those it covers.
 PicturePixels resizedPicture(std::string_view name, int width, int height, bool smooth);
+
+// Where a bitmap has no alpha channel, the transparent background becomes
+// silver, the toolbar image list's mask colour (0xRRGGBB).
+inline constexpr std::uint32_t kMaskColour = 0xC0C0C0;
+
+// "end" is drawn larger and on grey 191, one step off the mask colour: it is
+// shrunk smoothly and keeps its background, never masked.
+bool keepsItsBackground(std::string_view key);
+
+// The picture of the toolbar button with that key at size x size pixels.
+PicturePixels toolbarPicture(std::string_view key, int size);
 
 #endif

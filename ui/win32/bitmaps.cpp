@@ -1,0 +1,54 @@
+#include "bitmaps.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+HBITMAP toBitmap(const PicturePixels &image)
+{
+    if (image.argb.empty())
+        return nullptr;
+
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = image.width;
+    info.bmiHeader.biHeight = -image.height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void *bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bitmap)
+        return nullptr;
+    const int stride = (image.width * 3 + 3) & ~3;
+    for (int y = 0; y < image.height; ++y) {
+        auto *row = static_cast<unsigned char *>(bits) + static_cast<std::size_t>(y) * stride;
+        for (int x = 0; x < image.width; ++x) {
+            std::uint32_t c = image.argb[static_cast<std::size_t>(y) * image.width + x];
+            if (c >> 24 == 0)
+                c = kMaskColour;
+            row[3 * x] = c & 0xff;
+            row[3 * x + 1] = c >> 8 & 0xff;
+            row[3 * x + 2] = c >> 16 & 0xff;
+        }
+    }
+    return bitmap;
+}
+
+} // namespace
+
+HBITMAP pictureBitmap(std::string_view name, int width, int height)
+{
+    return toBitmap(resizedPicture(name, width, height, false));
+}
+
+HBITMAP toolbarBitmap(std::string_view key, int size)
+{
+    return toBitmap(toolbarPicture(key, size));
+}
+
+COLORREF maskColour()
+{
+    return RGB(kMaskColour >> 16 & 0xff, kMaskColour >> 8 & 0xff, kMaskColour & 0xff);
+}

@@ -1,0 +1,21 @@
+#ifndef PIRUMO_WIN32_BITMAPS_H
+#define PIRUMO_WIN32_BITMAPS_H
+
+#include "picturepixels.h"
+
+#include <windows.h>
+
+#include <string_view>
+
+// One of PIRUMO's pictures as a 24-bit bitmap of the given size, each pixel
+// the nearest drawn one, its transparent background the mask colour;
+// nullptr for an unknown name.
+HBITMAP pictureBitmap(std::string_view name, int width, int height);
+
+// The toolbar button's picture, size x size, the same way.
+HBITMAP toolbarBitmap(std::string_view key, int size);
+
+// The toolbar image list's mask colour.
+COLORREF maskColour();
+
+#endif
