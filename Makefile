@@ -6,7 +6,7 @@ SHELL := /bin/bash
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
 BUILD_PACKAGES := cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev \
-                  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic
+                  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic libxcb1-dev
 TEST_PACKAGES := xvfb xauth xdotool xclip clang libclang-rt-14-dev valgrind \
                  desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev \
                  x11-utils dbus at-spi2-core fonts-dejavu-core

@@ -8,8 +8,11 @@ constexpr std::string_view kLineEnd = "\r\n";
 
 } // namespace
 
-std::string save_problem(SaveOutcome outcome)
+std::string save_problem(SaveOutcome outcome, std::string_view path)
 {
+    if (outcome == SaveOutcome::Damaged)
+        return "保存に失敗し、元の内容も戻せませんでした。次のファイルが壊れているおそれがあります: "
+            + std::string(path) + "\n記録はそのまま残っています。";
     const auto why = [outcome]() -> std::string_view {
         switch (outcome) {
         case SaveOutcome::FileInUse:
@@ -26,6 +29,7 @@ std::string save_problem(SaveOutcome outcome)
             return "読み取るプログラムのない名前付きパイプには保存できません。";
         case SaveOutcome::Saved:
         case SaveOutcome::Failed:
+        case SaveOutcome::Damaged:
             break;
         }
         return "ファイルに保存できませんでした。";
@@ -82,9 +86,27 @@ void Calculator::set_save_button()
     w.setSaveEnabled(s.tctr != 0);
 }
 
-void Calculator::Text1_keyDown(KeyCode keyascii, std::int16_t /*shift: Shift+digit is the digit*/)
+bool Calculator::shortcut_key(KeyCode keyascii, std::int16_t shift)
+{
+    const std::int16_t modifiers = shift & (kShiftBit | kCtrlBit | kAltBit);
+    if (modifiers == kCtrlBit && keyascii == kLetterC)
+        copy_clip();
+    else if ((modifiers == kCtrlBit && keyascii == kLetterV) || (modifiers == kShiftBit && keyascii == kInsert))
+        paste_clip();
+    else if (modifiers == kCtrlBit && keyascii == kLetterS)
+        save_log_if_enabled();
+    else if (modifiers == 0 && keyascii == kF1)
+        show_help();
+    else
+        return false;
+    return true;
+}
+
+void Calculator::Text1_keyDown(KeyCode keyascii, std::int16_t shift)
 {
     w.clearText1();
+    if (shortcut_key(keyascii, shift))
+        return;
     if (keyascii >= kNumpad0 && keyascii <= kNumpad9)
         keyascii = static_cast<KeyCode>(keyascii - (kNumpad0 - kDigit0));
 
@@ -184,7 +206,7 @@ void Calculator::save_log()
     s.save_name = *name;
     const SaveOutcome outcome = w.writeFile(*name, s.tr_text);
     if (outcome != SaveOutcome::Saved) {
-        w.tell(save_problem(outcome));
+        w.tell(save_problem(outcome, *name));
         return;
     }
     if (s.tr_flg)
@@ -194,16 +216,30 @@ void Calculator::save_log()
     set_save_button();
 }
 
+void Calculator::save_log_if_enabled()
+{
+    // As the save button: only with lines in the log.
+    if (s.tctr != 0)
+        save_log();
+}
+
 void Calculator::copy_clip()
 {
     w.focusText1();
-    w.setClipboardText(s.tr_flg ? s.tr_text : s.t1 + w.checkLabel());
+    if (!w.setClipboardText(s.tr_flg ? s.tr_text : s.t1 + w.checkLabel()))
+        w.tell(std::string(kClipboardUnwritable));
 }
 
 void Calculator::paste_clip()
 {
     w.focusText1();
-    const std::string kept = pasted_digits(w.clipboardText());
+    // A clipboard that could not be read is not an empty one: nothing changes.
+    const std::optional<std::string> text = w.clipboardText();
+    if (!text) {
+        w.tell(std::string(kClipboardUnreadable));
+        return;
+    }
+    const std::string kept = pasted_digits(*text);
     if (s.in_flg && s.tr_flg)
         add_record();
     s.t1 = kept;

@@ -49,9 +49,13 @@ inline constexpr std::string_view kDownCmdName = "1 減らす";
 // The Save-As dialog's only filter, which lists every file.
 inline constexpr std::string_view kSaveFilterName = "すべてのファイル (*.*)";
 
+inline constexpr std::string_view kClipboardUnreadable =
+    "クリップボードを読み取れませんでした。番号も記録もそのままです。";
+inline constexpr std::string_view kClipboardUnwritable = "クリップボードに書き込めませんでした。";
+
 // What the user is told when a save did not happen: why, then that the log
-// is still there.
-std::string save_problem(SaveOutcome outcome);
+// is still there. A damaged file is named by its path.
+std::string save_problem(SaveOutcome outcome, std::string_view path);
 
 // The help file beside the executable: exactly one separator between the
 // folder and the name, also when the folder is a root ("C:\", "/").
@@ -86,6 +90,9 @@ public:
     void set_save_button();
 
     void Text1_keyDown(KeyCode keyascii, std::int16_t shift);
+    // The keys people press at any desk: Ctrl+C, Ctrl+V, Shift+Insert,
+    // Ctrl+S and F1. False for any other key, which is left to Text1_keyDown.
+    bool shortcut_key(KeyCode keyascii, std::int16_t shift);
     void UpCmd_click();
     void DownCmd_click();
 
@@ -98,6 +105,7 @@ public:
 
 private:
     void step(std::string (*stepped)(std::string_view));
+    void save_log_if_enabled();
     void stop_recording();
 
     Window &w;

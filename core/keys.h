@@ -20,6 +20,11 @@ inline constexpr KeyCode kDigit0 = 48;   // main keyboard "0" .. "9": 48 .. 57
 inline constexpr KeyCode kDigit9 = 57;
 inline constexpr KeyCode kNumpad0 = 96;  // keypad 0 .. 9: 96 .. 105
 inline constexpr KeyCode kNumpad9 = 105;
+inline constexpr KeyCode kInsert = 45;
+inline constexpr KeyCode kLetterC = 67;  // letters by their capital's code
+inline constexpr KeyCode kLetterS = 83;
+inline constexpr KeyCode kLetterV = 86;
+inline constexpr KeyCode kF1 = 112;
 
 // The modifier bits that come with a key.
 inline constexpr std::int16_t kShiftBit = 1;

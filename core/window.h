@@ -6,8 +6,8 @@
 
 namespace pirumo {
 
-// What became of a save. Anything but Saved left the file as it was; the
-// other outcomes name why, so the user can be told.
+// What became of a save. Anything but Saved and Damaged left the file as it
+// was; the other outcomes name why, so the user can be told.
 enum class SaveOutcome {
     Saved,
     Failed,             // could not be written: no room, no permission, ...
@@ -17,6 +17,7 @@ enum class SaveOutcome {
     Socket,
     LinkLoop,           // a symbolic link that leads back to itself
     PipeWithoutReader,  // a named pipe that no program reads
+    Damaged,            // the write failed and the old contents could not be put back
 };
 
 // What the calculator needs from its window and from the desktop around it.
@@ -35,9 +36,12 @@ public:
     virtual void focusText1() = 0;
     virtual void clearText1() = 0;
 
-    virtual void setClipboardText(const std::string &text) = 0;
-    // The clipboard's plain text; empty when it holds none.
-    virtual std::string clipboardText() = 0;
+    // Puts text on the clipboard; false when the clipboard could not be written.
+    virtual bool setClipboardText(const std::string &text) = 0;
+    // The clipboard's plain text, empty when it holds none; nothing when the
+    // clipboard could not be read (another program holds it, its owner does
+    // not answer).
+    virtual std::optional<std::string> clipboardText() = 0;
 
     // Asks for a file name to save under, offering the given one; nothing
     // when the user cancels.

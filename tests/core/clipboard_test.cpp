@@ -45,6 +45,33 @@ TEST(Pasting, FiftyMegabytesOfTextWithTheDigitsAtTheEnd)
     EXPECT_EQ(s.state().t1, "01201234567");
 }
 
+TEST(Pasting, FromAClipboardThatCannotBeReadChangesNothingAndSaysSo)
+{
+    Session s;
+    s.click("log");
+    s.type("5");
+    s.win.clipboard = "123";
+    s.win.clipboardBusy = true;
+    s.click("paste");
+    EXPECT_EQ(s.state().t1, "5");
+    EXPECT_EQ(s.state().in_flg, kTrue);
+    EXPECT_EQ(s.state().tr_text, "\r\n");
+    EXPECT_EQ(s.win.entryLabel, std::string(11, ' ') + "5");
+    EXPECT_EQ(s.win.check, "1");
+    EXPECT_EQ(s.win.caption, "1件記録");
+    EXPECT_EQ(s.win.told, std::vector<std::string>{"クリップボードを読み取れませんでした。番号も記録もそのままです。"});
+}
+
+TEST(Copying, ToAClipboardThatCannotBeWrittenSaysSo)
+{
+    Session s;
+    s.type("6");
+    s.win.clipboardBusy = true;
+    s.click("copy");
+    EXPECT_EQ(s.win.told, std::vector<std::string>{"クリップボードに書き込めませんでした。"});
+    EXPECT_EQ(s.state().t1, "6");
+}
+
 TEST(Pasting, AnEmptyClipboardEmptiesTheEntry)
 {
     Session s;

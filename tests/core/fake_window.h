@@ -20,6 +20,7 @@ public:
     std::string focus = "Text1";  // the control that has the keyboard
     std::string text1 = "12345678901";  // the text box's placeholder until a key
     std::optional<std::string> clipboard;       // nothing: holds no text
+    bool clipboardBusy = false;                 // another program holds it
     std::deque<std::optional<std::string>> saveAnswers;
     std::vector<std::string> offeredNames;  // what each Save-As offered
     pirumo::SaveOutcome writeOutcome = pirumo::SaveOutcome::Saved;
@@ -36,8 +37,16 @@ public:
     void setSaveEnabled(bool enabled) override { saveEnabled = enabled; }
     void focusText1() override { focus = "Text1"; }
     void clearText1() override { text1.clear(); }
-    void setClipboardText(const std::string &text) override { clipboard = text; }
-    std::string clipboardText() override { return clipboard.value_or(""); }
+    bool setClipboardText(const std::string &text) override
+    {
+        if (!clipboardBusy)
+            clipboard = text;
+        return !clipboardBusy;
+    }
+    std::optional<std::string> clipboardText() override
+    {
+        return clipboardBusy ? std::nullopt : std::optional(clipboard.value_or(""));
+    }
     std::optional<std::string> askSaveFileName(const std::string &offered) override
     {
         offeredNames.push_back(offered);

@@ -38,6 +38,60 @@ TEST(Typing, EveryKeyEmptiesTheHiddenTextBox)
     }
 }
 
+struct Shortcut
+{
+    const char *name;
+    KeyCode key;
+    std::int16_t shift;
+    const char *does;  // what the window saw: "copied", "pasted", "asked to save", "help", or "typed"
+};
+
+std::ostream &operator<<(std::ostream &os, const Shortcut &k) { return os << k.name; }
+
+class UsualKeys : public testing::TestWithParam<Shortcut> {};
+
+// Recording, with "12" typed and the clipboard holding "7".
+TEST_P(UsualKeys, DoWhatTheToolbarDoes)
+{
+    Session s;
+    s.click("log");
+    s.type("12");
+    s.win.clipboard = "7";
+    s.win.saveAnswers.push_back(std::nullopt);
+    s.calc.Text1_keyDown(GetParam().key, GetParam().shift);
+    std::string seen = "nothing";
+    if (s.win.clipboard == "\r\n")
+        seen = "copied";
+    else if (s.state().t1 == "7")
+        seen = "pasted";
+    else if (s.win.saveAnswers.empty())
+        seen = "asked to save";
+    else if (!s.win.helpOpened.empty())
+        seen = "help";
+    else if (s.state().t1 != "12")
+        seen = "typed " + s.state().t1;
+    EXPECT_EQ(seen, GetParam().does);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, UsualKeys, testing::Values(
+    Shortcut{"Ctrl+C", kLetterC, kCtrlBit, "copied"}, Shortcut{"Ctrl+V", kLetterV, kCtrlBit, "pasted"},
+    Shortcut{"Shift+Insert", kInsert, kShiftBit, "pasted"}, Shortcut{"Ctrl+S", kLetterS, kCtrlBit, "asked to save"},
+    Shortcut{"F1", kF1, 0, "help"}, Shortcut{"Ctrl+1", KeyCode('1'), kCtrlBit, "typed 121"},
+    Shortcut{"Ctrl+Numpad 3", KeyCode(kNumpad0 + 3), kCtrlBit, "typed 123"}, Shortcut{"plain C", kLetterC, 0, "nothing"},
+    Shortcut{"Ctrl+Shift+C", kLetterC, kCtrlBit | kShiftBit, "nothing"},
+    Shortcut{"AltGr+V", kLetterV, kCtrlBit | kAltBit, "nothing"}, Shortcut{"Insert", kInsert, 0, "nothing"},
+    Shortcut{"Shift+F1", kF1, kShiftBit, "nothing"}));
+
+TEST(UsualKeys, CtrlSDoesNothingWhileTheSaveButtonIsDisabled)
+{
+    Session s;
+    s.type("5");
+    s.win.saveAnswers.push_back("/tmp/x.txt");
+    s.calc.Text1_keyDown(kLetterS, kCtrlBit);
+    EXPECT_EQ(s.win.saveAnswers.size(), 1U);
+    EXPECT_EQ(s.state().t1, "5");
+}
+
 TEST(Typing, ThirteenthDigitIsDroppedButMarksTheEntryEdited)
 {
     Session s;

@@ -98,6 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Refusal{SaveOutcome::Failed, "ファイルに保存できませんでした"},
                     Refusal{SaveOutcome::FileInUse, "使用中のファイル"},
                     Refusal{SaveOutcome::Folder, "フォルダー"},
+                    Refusal{SaveOutcome::Damaged, "壊れているおそれがあります: /nowhere/log.txt"},
                     Refusal{SaveOutcome::BlockDevice, "ブロックデバイス"},
                     Refusal{SaveOutcome::Socket, "ソケット"},
                     Refusal{SaveOutcome::LinkLoop, "循環しているシンボリックリンク"},

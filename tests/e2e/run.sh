@@ -58,13 +58,14 @@ caption() { xdotool getwindowname "$win"; }
 caption_is() { [ "$(caption)" == "$1" ]; }
 clipboard() { timeout 10 xclip -o -selection clipboard 2>/dev/null; }
 clipboard_to_the_end() { clipboard; echo .; }  # trailing line ends too
+clipboard_is() { [ "$(clipboard)" == "$1" ]; }
 # Puts text on the clipboard through an owner that stays in the foreground,
 # so that it can be ended by its id.
 own_clipboard() {
     xclip -i -selection clipboard -quiet <<<"$1" >/dev/null 2>&1 &
     owner=$!
     started+=("$owner")
-    wait_until 10 test "$(clipboard)" == "$1"
+    wait_until 10 clipboard_is "$1"
 }
 # Toolbar buttons are 24 pixels wide from the left edge: log, save, copy, paste, help, end.
 toolbar() {
@@ -80,9 +81,17 @@ if [ -n "${PIRUMO_DESKTOP_FILE:-}" ]; then
         "$(xprop -id "$win" WM_CLASS | sed -n 's/.*, "\(.*\)"$/\1/p')"
 fi
 
+visible_windows() { xdotool search --onlyvisible --name '' | wc -l; }
+windows_at_start=$(visible_windows)
+# The menu key and Shift+F10 open no edit menu that would take the digits.
+xdotool key Menu shift+F10
 xdotool key 1 2 3 4 5 6 7 8 9 0 1
 toolbar copy
 check_soon "copy puts the number and its check character" "123456789016" clipboard
+check "no menu opened over the window" "$windows_at_start" "$(visible_windows)"
+xdotool key 2 ctrl+c
+check_soon "Ctrl+C copies as the toolbar does" "1234567890120" clipboard
+xdotool key BackSpace
 
 xdotool key Return
 toolbar log
@@ -128,17 +137,32 @@ check_soon "Space stops recording" "PIRUMO" caption
 check_soon "Space empties the clipboard" "" clipboard
 
 # A clipboard owner that never answers (a hung program) costs a paste one
-# wait of about 5 s, after which the clipboard counts as empty.
-own_clipboard 99
-kill -STOP "$owner"
-toolbar log
-started=$SECONDS
-toolbar paste
-wait_until 15 caption_is "2件記録"
-check "a hung clipboard owner holds a paste up for one wait, not three" yes \
-    "$([ $((SECONDS - started)) -le 8 ] && echo yes || echo "no, $((SECONDS - started)) s")"
-kill -KILL "$owner"
-wait "$owner" 2>/dev/null  # gone at once: KILL cannot be caught
+# wait of about 5 s, after which the user is told and nothing changes: no
+# false record of an empty entry. (Wine's own bridge to the X clipboard
+# decides this for pirumo.exe; its clipboard is tested under Windows' rules.)
+if [[ ${program[-1]} != *.exe ]]; then
+    toolbar log
+    check_soon "recording before the paste" "1件記録" caption
+    own_clipboard 99
+    kill -STOP "$owner"
+    pasted_at=$SECONDS
+    toolbar paste
+    other_window() { xdotool search --onlyvisible --name . | grep -v "^$win\$" | head -n 1; }
+    other_window_shown() { [ -n "$(other_window)" ]; }
+    wait_until 15 other_window_shown
+    box=$(other_window)
+    check "a hung clipboard owner holds a paste up for one wait, not three" yes \
+        "$([ $((SECONDS - pasted_at)) -le 8 ] && echo yes || echo "no, $((SECONDS - pasted_at)) s")"
+    check "a clipboard that cannot be read is said so" yes "$([ -n "$box" ] && echo yes || echo no)"
+    check "and records nothing" "1件記録" "$(caption)"
+    kill -KILL "$owner"
+    wait "$owner" 2>/dev/null  # gone at once: KILL cannot be caught
+    if [ -n "$box" ]; then
+        focus "$box"
+        xdotool key Return
+        wait_until 10 bash -c "! xdotool search --onlyvisible --name . | grep -qv '^$win\$'"
+    fi
+fi
 
 toolbar end
 check_soon "end quits at once" "gone" bash -c "kill -0 $app 2>/dev/null && echo running || echo gone"

@@ -59,7 +59,9 @@ private:
             std::string text;
             for (std::uint8_t n = next() % 32; n > 0 && pos < end; --n)
                 text += static_cast<char>(next());
+            s.win.clipboardBusy = next() % 4 == 0;  // now and then held by another program
             s.paste(text);
+            s.win.clipboardBusy = false;
             break;
         }
         case 5: {  // save, answered by a cancel, a failed write or a file

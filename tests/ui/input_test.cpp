@@ -127,6 +127,12 @@ private slots:
         row("macOS A", KeySource::MacOS, Qt::Key_A, none, 0, 0x00, 0);
         row("elsewhere Shift+1 by its symbol", KeySource::Other, Qt::Key_Exclam, shift, 0, 0, 0);
         row("elsewhere keypad 7", KeySource::Other, Qt::Key_7, keypad, 0, 0, 103);
+        const Qt::KeyboardModifiers ctrl(Qt::ControlModifier);
+        row("X11 Ctrl+C", KeySource::X11, Qt::Key_C, ctrl, 54, 0x63, 67);
+        row("X11 Ctrl+V", KeySource::X11, Qt::Key_V, ctrl, 55, 0x76, 86);
+        row("X11 Ctrl+S", KeySource::X11, Qt::Key_S, ctrl, 39, 0x73, 83);
+        row("X11 Shift+Insert", KeySource::X11, Qt::Key_Insert, shift, 118, 0xff63, 45);
+        row("X11 F1", KeySource::X11, Qt::Key_F1, none, 67, 0xffbe, 112);
     }
     void keysMeanTheSameOnEveryPlatform()
     {
@@ -158,14 +164,33 @@ private slots:
     {
         ShownWindow w;
         w.type("12");
-        for (Qt::Key key : {Qt::Key_A, Qt::Key_Exclam, Qt::Key_F1, Qt::Key_Escape, Qt::Key_Left,
-                            Qt::Key_Delete, Qt::Key_QuoteLeft, Qt::Key_Period, Qt::Key_Minus}) {
+        for (Qt::Key key : {Qt::Key_A, Qt::Key_Exclam, Qt::Key_F2, Qt::Key_Escape, Qt::Key_Left,
+                            Qt::Key_Delete, Qt::Key_QuoteLeft, Qt::Key_Period, Qt::Key_Minus, Qt::Key_V}) {
             w.key(key);
             w.key(key, Qt::KeypadModifier);
         }
-        w.key(Qt::Key_V, Qt::ControlModifier);
+        w.key(Qt::Key_Menu);
+        w.key(Qt::Key_F10, Qt::ShiftModifier);
+        QVERIFY(!QApplication::activePopupWidget());  // no stray edit menu
         QCOMPARE(w.entryLabel()->text(), QStringLiteral("          12"));
         QCOMPARE(w.checkLabel()->text(), QStringLiteral("4"));
+        QCOMPARE(QApplication::focusWidget(), w.text1());
+    }
+
+    void usualKeysCopyAndPasteLikeTheToolbar()
+    {
+        ShownWindow w;
+        w.type("6");
+        w.key(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("6X"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("tel 14"));
+        w.key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(w.entryLabel()->text(), QStringLiteral("          14"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("5"));
+        w.key(Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(w.entryLabel()->text(), QStringLiteral("           5"));
+        w.key(Qt::Key_S, Qt::ControlModifier);  // nothing to save: no dialog
+        QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(QApplication::focusWidget(), w.text1());
     }
 

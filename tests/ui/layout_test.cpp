@@ -1,5 +1,7 @@
 #include "window_fixture.h"
 
+#include "picturepixels.h"
+
 #include <QFontMetrics>
 
 #include <algorithm>
@@ -179,6 +181,19 @@ private slots:
             for (QPoint corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)})
                 QCOMPARE(end.pixel(corner), qRgb(191, 191, 191));  // opaque grey, not see-through
             QVERIFY(qGray(end.pixel(last / 2, last / 2)) < 64);    // the middle of the cross
+        }
+    }
+
+    void toolbarPicturesBlendAtScalesTheyWereNotDrawnFor()
+    {
+        // 150 %: averaged from the 2x drawing, not the 1x one with doubled
+        // pixels, so the edges carry partial alpha; drawn sizes stay exact.
+        for (const char *key : {"log", "save", "copy", "paste", "help"}) {
+            const PicturePixels at150 = toolbarPicture(key, 24);
+            QCOMPARE(at150.width, 24);
+            QVERIFY2(std::any_of(at150.argb.begin(), at150.argb.end(),
+                                 [](std::uint32_t c) { return c >> 24 != 0 && c >> 24 != 255; }), key);
+            QVERIFY(toolbarPicture(key, 32).argb == drawnPicture(key, 2).argb);
         }
     }
 

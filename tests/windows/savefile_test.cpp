@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -73,6 +74,7 @@ struct Target
     DWORD attributes;     // the file's attributes before
     bool heldOpen;        // another program has it open and shares nothing
     pirumo::SaveOutcome outcome;
+    const wchar_t *secondName = nullptr;  // a hard link to the file, made before
 };
 
 class WindowsWriter : public testing::TestWithParam<Target>
@@ -93,6 +95,8 @@ TEST_P(WindowsWriter, SavesTheWholeLogOrLeavesEverythingAsItWas)
         CloseHandle(file);
         SetFileAttributesW(path.c_str(), t.attributes);
     }
+    if (t.secondName)
+        ASSERT_TRUE(CreateHardLinkW((folder.path + t.secondName).c_str(), path.c_str(), nullptr));
     HANDLE holder = t.heldOpen
         ? CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
         : INVALID_HANDLE_VALUE;
@@ -108,14 +112,23 @@ TEST_P(WindowsWriter, SavesTheWholeLogOrLeavesEverythingAsItWas)
         EXPECT_EQ(contents(path), t.before);
     else
         EXPECT_EQ(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES);
+    if (saved && t.secondName)  // every name shows the new log
+        EXPECT_EQ(contents(folder.path + t.secondName), "1236\r\n6X\r\n");
     if (t.before) {
         EXPECT_EQ(GetFileAttributesW(path.c_str()) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY),
                   t.attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY));
     }
 
     // No temporary or backup file stays behind, whatever happened.
-    const bool there = t.before || saved;
-    EXPECT_EQ(folder.names(), there ? std::vector<std::wstring>{t.name} : std::vector<std::wstring>{});
+    std::vector<std::wstring> left;
+    if (t.before || saved)
+        left.push_back(t.name);
+    if (t.secondName)
+        left.push_back(t.secondName);
+    std::vector<std::wstring> names = folder.names();
+    std::sort(names.begin(), names.end());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(names, left);
 }
 
 using Outcome = pirumo::SaveOutcome;
@@ -128,5 +141,18 @@ INSTANTIATE_TEST_SUITE_P(
         Target{"HiddenFileStaysHidden", L"log.txt", "old\r\n", FILE_ATTRIBUTE_HIDDEN, false, Outcome::Saved},
         Target{"FileInUse", L"log.txt", "old\r\n", FILE_ATTRIBUTE_NORMAL, true, Outcome::FileInUse},
         Target{"ReadOnlyFile", L"log.txt", "old\r\n", FILE_ATTRIBUTE_READONLY, false, Outcome::Failed},
-        Target{"MissingFolder", L"missing\\log.txt", nullptr, 0, false, Outcome::Failed}),
+        Target{"MissingFolder", L"missing\\log.txt", nullptr, 0, false, Outcome::Failed},
+        Target{"HardLinkPairKeepsBothNames", L"log.txt", "old\r\n", FILE_ATTRIBUTE_NORMAL, false, Outcome::Saved,
+               L"second name.txt"}),
     [](const testing::TestParamInfo<Target> &info) { return std::string(info.param.what); });
+
+TEST(HelperNames, StayShortBesideAnyTarget)
+{
+    const std::wstring folder = L"C:\\" + std::wstring(230, L'a') + L"\\";
+    for (unsigned number : {0u, 0xffffu, 0xffffffffu}) {
+        const std::wstring name = helperName(folder, number, L".tmp");
+        EXPECT_EQ(name.substr(0, folder.size()), folder);
+        EXPECT_LE(name.size(), folder.size() + 11) << number;  // "~pr" + 4 digits + ".tmp"
+    }
+    EXPECT_NE(helperName(folder, 1, L".tmp"), helperName(folder, 2, L".tmp"));
+}

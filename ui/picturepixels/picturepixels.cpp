@@ -34,22 +34,34 @@ std::uint32_t at(const PicturePixels &image, int x, int y)
     return image.argb[static_cast<std::size_t>(y) * image.width + x];
 }
 
+// How much of source pixel i lies under output pixel o, when size source
+// pixels are spread over count output pixels: in units of 1/count.
+int overlap(int o, int i, int size, int count)
+{
+    const int from = std::max(o * size, i * count);
+    const int to = std::min((o + 1) * size, (i + 1) * count);
+    return std::max(0, to - from);
+}
+
 std::uint32_t sample(const PicturePixels &image, int x, int y, int width, int height, bool smooth)
 {
     if (!smooth)
         return at(image, (2 * x + 1) * image.width / (2 * width), (2 * y + 1) * image.height / (2 * height));
-    const int x0 = x * image.width / width;
-    const int y0 = y * image.height / height;
-    const int x1 = std::max(x0 + 1, (x + 1) * image.width / width);
-    const int y1 = std::max(y0 + 1, (y + 1) * image.height / height);
-    std::uint32_t sum[4] = {}, n = 0;
+    // The mean of the drawn pixels it covers, each by the share it covers.
+    const int x0 = x * image.width / width, x1 = ((x + 1) * image.width + width - 1) / width;
+    const int y0 = y * image.height / height, y1 = ((y + 1) * image.height + height - 1) / height;
+    std::uint64_t sum[4] = {}, total = 0;
     for (int sy = y0; sy < y1; ++sy)
-        for (int sx = x0; sx < x1; ++sx, ++n)
+        for (int sx = x0; sx < x1; ++sx) {
+            const std::uint64_t weight = static_cast<std::uint64_t>(overlap(x, sx, image.width, width))
+                * overlap(y, sy, image.height, height);
+            total += weight;
             for (int shift = 0; shift < 4; ++shift)
-                sum[shift] += at(image, sx, sy) >> (8 * shift) & 0xff;
+                sum[shift] += weight * (at(image, sx, sy) >> (8 * shift) & 0xff);
+        }
     std::uint32_t mean = 0;
     for (int shift = 0; shift < 4; ++shift)
-        mean |= sum[shift] / n << (8 * shift);
+        mean |= static_cast<std::uint32_t>((sum[shift] + total / 2) / total) << (8 * shift);
     return mean;
 }
 
@@ -87,5 +99,10 @@ bool keepsItsBackground(std::string_view key)
 
 PicturePixels toolbarPicture(std::string_view key, int size)
 {
-    return resizedPicture(key, size, size, keepsItsBackground(key));
+    // At a size it was drawn at, a picture is taken pixel for pixel; at any
+    // other it is averaged from the larger drawing, so that no pixel is
+    // doubled and its edges blend.
+    const int drawn = drawnPicture(key).width;
+    const bool drawnSize = size == drawn || size == 2 * drawn;
+    return resizedPicture(key, size, size, keepsItsBackground(key) || !drawnSize);
 }

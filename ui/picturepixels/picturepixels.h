@@ -37,7 +37,9 @@ inline constexpr std::uint32_t kMaskColour = 0xC0C0C0;
 // shrunk smoothly and keeps its background, never masked.
 bool keepsItsBackground(std::string_view key);
 
-// The picture of the toolbar button with that key at size x size pixels.
+// The picture of the toolbar button with that key at size x size pixels:
+// exactly as drawn at its own size and twice that, smoothly averaged from
+// the larger drawing at any other.
 PicturePixels toolbarPicture(std::string_view key, int size);
 
 #endif

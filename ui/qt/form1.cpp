@@ -4,6 +4,7 @@
 #include "keymap.h"
 #include "labelfont.h"
 #include "pixmaps.h"
+#include "clipboardowner.h"
 #include "savefile.h"
 
 #include <QApplication>
@@ -247,18 +248,25 @@ void Form1::clearText1()
     // Text1 takes no text in, so there is never anything to empty.
 }
 
-void Form1::setClipboardText(const std::string &text)
+bool Form1::setClipboardText(const std::string &text)
 {
+    // Taking the clipboard never fails here: others ask us for its text.
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    return true;
 }
 
-std::string Form1::clipboardText()
+std::optional<std::string> Form1::clipboardText()
 {
     // Asking for the list of formats first means an owner that never answers
     // costs one wait (Qt gives up after 5 s), not one for each text format.
-    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
-    if (!data || data->formats().isEmpty())
-        return {};
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    const QMimeData *data = clipboard->mimeData();
+    if (!data || data->formats().isEmpty()) {
+        // No formats from a program that does own the clipboard: it did not answer.
+        if (!clipboard->ownsClipboard() && anotherProgramOwnsClipboard())
+            return std::nullopt;
+        return std::string();
+    }
     return data->text().toStdString();
 }
 

@@ -42,8 +42,8 @@ private:
     void setSaveEnabled(bool enabled) override;
     void focusText1() override;
     void clearText1() override;
-    void setClipboardText(const std::string &text) override;
-    std::string clipboardText() override;
+    bool setClipboardText(const std::string &text) override;
+    std::optional<std::string> clipboardText() override;
     std::optional<std::string> askSaveFileName(const std::string &offered) override;
     pirumo::SaveOutcome writeFile(const std::string &path, const std::string &text) override;
     void openHelp(const std::string &file) override;

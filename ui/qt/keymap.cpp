@@ -72,6 +72,16 @@ pirumo::KeyCode virtualKeyCode(const QKeyEvent &event, KeySource source)
         return kUp;
     case Qt::Key_Down:
         return kDown;
+    case Qt::Key_C:
+        return kLetterC;
+    case Qt::Key_S:
+        return kLetterS;
+    case Qt::Key_V:
+        return kLetterV;
+    case Qt::Key_Insert:
+        return kInsert;
+    case Qt::Key_F1:
+        return kF1;
     default:
         return kNoKey;
     }

@@ -124,10 +124,11 @@ SaveOutcome rewriteInPlace(const QByteArray &file, const QByteArray &bytes)
         return ::ftruncate(out.fd, 0) == 0 && ::lseek(out.fd, 0, SEEK_SET) == 0
             && writeAll(out.fd, contents) && ::fsync(out.fd) == 0;
     };
+    // Once the file was truncated, anything but its old contents back in
+    // full, and closed cleanly, may have left it damaged.
     if (put(bytes))
-        return out.close() ? SaveOutcome::Saved : SaveOutcome::Failed;
-    put(old);
-    return SaveOutcome::Failed;
+        return out.close() ? SaveOutcome::Saved : SaveOutcome::Damaged;
+    return put(old) && out.close() ? SaveOutcome::Failed : SaveOutcome::Damaged;
 }
 
 // As a shell's redirection does; opened without waiting, so that a pipe

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -37,6 +38,24 @@ HBITMAP toBitmap(const PicturePixels &image)
 }
 
 } // namespace
+
+HBITMAP alphaBitmap(const PicturePixels &image)
+{
+    if (image.argb.empty())
+        return nullptr;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = image.width;
+    info.bmiHeader.biHeight = -image.height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void *bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap)  // premultiplied 0xAARRGGBB is the DIB's own BGRA order
+        std::memcpy(bits, image.argb.data(), image.argb.size() * sizeof image.argb.front());
+    return bitmap;
+}
 
 HBITMAP pictureBitmap(std::string_view name, int width, int height)
 {

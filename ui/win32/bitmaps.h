@@ -15,6 +15,10 @@ HBITMAP pictureBitmap(std::string_view name, int width, int height);
 // The toolbar button's picture, size x size, the same way.
 HBITMAP toolbarBitmap(std::string_view key, int size);
 
+// The picture as a 32-bit bitmap with its alpha channel, for an image list
+// that blends rather than masks.
+HBITMAP alphaBitmap(const PicturePixels &image);
+
 // The toolbar image list's mask colour.
 COLORREF maskColour();
 

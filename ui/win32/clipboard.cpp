@@ -4,42 +4,47 @@
 
 namespace {
 
-// Another program may hold the clipboard open for a moment: try a few times.
+// Another program may hold the clipboard open for a moment: try for half a second.
 bool openClipboard(HWND owner)
 {
-    for (int attempt = 0; attempt < 10; ++attempt) {
+    for (int attempt = 0; attempt < 20; ++attempt) {
         if (OpenClipboard(owner))
             return true;
-        Sleep(10);
+        Sleep(25);
     }
     return false;
 }
 
 } // namespace
 
-void putClipboardText(HWND owner, const std::wstring &text)
+bool putClipboardText(HWND owner, const std::wstring &text)
 {
     const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
     if (!memory)
-        return;
+        return false;
     std::memcpy(GlobalLock(memory), text.c_str(), bytes);
     GlobalUnlock(memory);
     if (!openClipboard(owner)) {
         GlobalFree(memory);
-        return;
+        return false;
     }
     EmptyClipboard();
-    if (!SetClipboardData(CF_UNICODETEXT, memory))
+    const bool taken = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    if (!taken)
         GlobalFree(memory);  // still ours when the clipboard did not take it
     CloseClipboard();
+    return taken;
 }
 
-std::wstring clipboardText(HWND owner)
+std::optional<std::wstring> clipboardText(HWND owner)
 {
     std::wstring text;
-    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !openClipboard(owner))
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT))
         return text;
+    if (!openClipboard(owner))
+        return std::nullopt;
+    bool read = false;
     if (HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
         if (const auto *chars = static_cast<const wchar_t *>(GlobalLock(memory))) {
             // Up to the first NUL, and never past the block's end.
@@ -49,8 +54,9 @@ std::wstring clipboardText(HWND owner)
                 ++length;
             text.assign(chars, length);
             GlobalUnlock(memory);
+            read = true;
         }
     }
     CloseClipboard();
-    return text;
+    return read ? std::optional(text) : std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "clipboard.h"
+#include "helpcopy.h"
 #include "bitmaps.h"
 #include "savefile.h"
 #include "widetext.h"
@@ -132,6 +133,8 @@ Form1::~Form1()
             DeleteObject(object);
     if (toolbarImages)
         ImageList_Destroy(toolbarImages);
+    if (smallIcon)
+        DestroyIcon(smallIcon);
 }
 
 bool Form1::create(HINSTANCE programInstance, int showCommand)
@@ -209,7 +212,7 @@ void Form1::buildToolbar()
     SendMessageW(Toolbar1, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
 }
 
-void Form1::layout()
+void Form1::layout(const RECT *suggested)
 {
     loadFonts();
     loadPictures();
@@ -226,8 +229,29 @@ void Form1::layout()
     const pirumo::PixelRect client = toPixels(pirumo::kClient, dpi);
     RECT frame = {client.left, client.top, client.right, client.bottom};
     AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi);
-    SetWindowPos(hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Moved and sized in one step to where Windows suggests, so that the
+    // window never straddles two monitors on the way.
+    if (suggested)
+        SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, frame.right - frame.left,
+                     frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    else
+        SetWindowPos(hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::loadSmallIcon()
+{
+    // The title bar's icon at this monitor's size, drawn from the icon file's
+    // nearest size rather than stretched.
+    HICON icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                               GetSystemMetricsForDpi(SM_CXSMICON, dpi),
+                                               GetSystemMetricsForDpi(SM_CYSMICON, dpi), 0));
+    if (!icon)
+        return;
+    SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    if (smallIcon)
+        DestroyIcon(smallIcon);
+    smallIcon = icon;
 }
 
 void Form1::loadFonts()
@@ -248,15 +272,19 @@ void Form1::loadFonts()
 
 void Form1::loadPictures()
 {
+    // At 100 % the drawings themselves, masked on silver; at any other scale
+    // smooth pictures with an alpha channel, free of silver fringes.
     const int image = atDpi(pirumo::kToolPicture, dpi);
-    HIMAGELIST images = ImageList_Create(image, image, ILC_COLOR24 | ILC_MASK,
+    const bool masked = dpi == USER_DEFAULT_SCREEN_DPI;
+    HIMAGELIST images = ImageList_Create(image, image, masked ? ILC_COLOR24 | ILC_MASK : ILC_COLOR32,
                                          static_cast<int>(std::size(pirumo::kToolbarButtons)), 0);
     for (const pirumo::ToolbarButton &button : pirumo::kToolbarButtons) {
-        HBITMAP picture = toolbarBitmap(button.key, image);
-        if (keepsItsBackground(button.key))
-            ImageList_Add(images, picture, nullptr);
-        else
+        HBITMAP picture = masked ? toolbarBitmap(button.key, image)
+                                 : alphaBitmap(toolbarPicture(button.key, image));
+        if (masked && !keepsItsBackground(button.key))
             ImageList_AddMasked(images, picture, maskColour());
+        else
+            ImageList_Add(images, picture, nullptr);
         DeleteObject(picture);
     }
     SendMessageW(Toolbar1, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
@@ -332,10 +360,8 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_DPICHANGED: {
         dpi = HIWORD(wParam);
-        layout();
-        const auto *suggested = reinterpret_cast<const RECT *>(lParam);
-        SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        layout(reinterpret_cast<const RECT *>(lParam));
+        loadSmallIcon();
         return 0;
     }
     case WM_ACTIVATE:
@@ -378,6 +404,11 @@ LRESULT Form1::onControlMessage(HWND control, UINT message, WPARAM wParam, LPARA
     case WM_DEADCHAR:
         // Nothing is ever typed into Text1, and no key makes it beep.
         if (control == Text1 || wParam == L'\t')
+            return 0;
+        break;
+    case WM_CONTEXTMENU:
+        // The menu key and Shift+F10 would open the key catcher's edit menu.
+        if (control == Text1)
             return 0;
         break;
     case WM_SYSCHAR:
@@ -451,14 +482,15 @@ void Form1::clearText1()
     SetWindowTextW(Text1, L"");
 }
 
-void Form1::setClipboardText(const std::string &text)
+bool Form1::setClipboardText(const std::string &text)
 {
-    putClipboardText(hwnd, widen(text));
+    return putClipboardText(hwnd, widen(text));
 }
 
-std::string Form1::clipboardText()
+std::optional<std::string> Form1::clipboardText()
 {
-    return narrow(::clipboardText(hwnd));
+    const std::optional<std::wstring> text = ::clipboardText(hwnd);
+    return text ? std::optional(narrow(*text)) : std::nullopt;
 }
 
 std::optional<std::string> Form1::askSaveFileName(const std::string &offered)
@@ -496,15 +528,8 @@ void Form1::openHelp(const std::string &file)
         MessageBoxW(hwnd, text.c_str(), windowText(hwnd).c_str(), MB_OK | MB_ICONWARNING);
         return;
     }
-    // The help is HTML under its own name: the browser shows it when it
-    // comes as a .htm file, so a copy in the temporary folder is opened.
-    std::wstring shown = path;
     wchar_t temporary[MAX_PATH + 1] = {};
-    if (GetTempPathW(MAX_PATH + 1, temporary)) {
-        const std::wstring copy = std::wstring(temporary) + L"pirumo-help.htm";
-        if (CopyFileW(path.c_str(), copy.c_str(), FALSE))
-            shown = copy;
-    }
+    const std::wstring shown = GetTempPathW(MAX_PATH + 1, temporary) ? helpCopy(path, temporary) : path;
     SHELLEXECUTEINFOW open = {};
     open.cbSize = sizeof open;
     open.fMask = SEE_MASK_CLASSNAME | SEE_MASK_NOASYNC;

@@ -31,8 +31,10 @@ private:
 
     void buildControls();
     void buildToolbar();
-    // Sizes and places everything for the window's current DPI.
-    void layout();
+    // Sizes and places everything for the window's current DPI, the window
+    // itself at the rectangle Windows suggests when there is one.
+    void layout(const RECT *suggested = nullptr);
+    void loadSmallIcon();
     void loadFonts();
     void loadPictures();
     void onToolbarCommand(int command);
@@ -46,8 +48,8 @@ private:
     void setSaveEnabled(bool enabled) override;
     void focusText1() override;
     void clearText1() override;
-    void setClipboardText(const std::string &text) override;
-    std::string clipboardText() override;
+    bool setClipboardText(const std::string &text) override;
+    std::optional<std::string> clipboardText() override;
     std::optional<std::string> askSaveFileName(const std::string &offered) override;
     pirumo::SaveOutcome writeFile(const std::string &path, const std::string &text) override;
     void openHelp(const std::string &file) override;
@@ -71,6 +73,7 @@ private:
     HFONT entryFont = nullptr;
     HFONT checkFont = nullptr;
     HIMAGELIST toolbarImages = nullptr;
+    HICON smallIcon = nullptr;
     HBITMAP upPicture = nullptr;
     HBITMAP downPicture = nullptr;
     HBRUSH labelBrush = CreateSolidBrush(RGB(255, 255, 255));

@@ -16,17 +16,18 @@ bool inUse(DWORD error)
 std::wstring folderOf(const std::wstring &path)
 {
     const auto slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash + 1);
+    return slash == std::wstring::npos ? std::wstring(L".\\") : path.substr(0, slash + 1);
 }
 
 // A file of our own beside the target, created new so that nothing of
-// anyone else's is ever overwritten.
+// anyone else's is ever overwritten. Its name is short, so that beside a
+// target whose path is near the system's limit it still fits.
 HANDLE createSibling(const std::wstring &path, const wchar_t *suffix, std::wstring &name)
 {
     const std::wstring folder = folderOf(path);
+    const unsigned start = GetCurrentProcessId() ^ static_cast<unsigned>(GetTickCount64());
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
-        name = folder + L"~pirumo" + std::to_wstring(GetCurrentProcessId()) + L"-"
-            + std::to_wstring(GetTickCount64() + attempt) + suffix;
+        name = helperName(folder, start + attempt, suffix);
         HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
@@ -97,17 +98,98 @@ std::optional<SaveOutcome> writeIntoDevice(const std::wstring &path, const std::
     return outcome;
 }
 
+bool readAll(HANDLE file, std::string &bytes)
+{
+    char buffer[65536];
+    for (;;) {
+        DWORD read = 0;
+        if (!ReadFile(file, buffer, sizeof buffer, &read, nullptr))
+            return false;
+        if (read == 0)
+            return true;
+        bytes.append(buffer, read);
+    }
+}
+
+// Rewrites the file through its own handle, as on Linux: every name of a
+// file with several keeps showing it. The old contents go back if the new
+// ones cannot be written.
+SaveOutcome rewriteInPlace(HANDLE file, const std::string &bytes)
+{
+    std::string old;
+    if (!readAll(file, old))
+        return SaveOutcome::Failed;
+    const auto put = [file](const std::string &contents) {
+        return SetFilePointer(file, 0, nullptr, FILE_BEGIN) == 0 && SetEndOfFile(file)
+            && writeAll(file, contents);
+    };
+    if (put(bytes))
+        return SaveOutcome::Saved;
+    return put(old) ? SaveOutcome::Failed : SaveOutcome::Damaged;
+}
+
+// A file with more than one name is rewritten in place; nothing otherwise.
+std::optional<SaveOutcome> rewriteIfLinked(const std::wstring &path, const std::string &bytes)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info = {};
+    std::optional<SaveOutcome> outcome;
+    if (GetFileInformationByHandle(file, &info) && info.nNumberOfLinks > 1)
+        outcome = rewriteInPlace(file, bytes);
+    CloseHandle(file);
+    return outcome;
+}
+
+// Where no helper file fits beside the target: written straight, as a new
+// file removed again on failure, or rewritten in place.
+SaveOutcome writeDirectly(const std::wstring &path, const std::string &bytes)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                              CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        const bool written = writeAll(file, bytes);
+        CloseHandle(file);
+        if (!written)
+            DeleteFileW(path.c_str());
+        return written ? SaveOutcome::Saved : SaveOutcome::Failed;
+    }
+    file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return inUse(GetLastError()) ? SaveOutcome::FileInUse : SaveOutcome::Failed;
+    const SaveOutcome outcome = rewriteInPlace(file, bytes);
+    CloseHandle(file);
+    return outcome;
+}
+
 } // namespace
+
+std::wstring helperName(const std::wstring &folder, unsigned number, const wchar_t *suffix)
+{
+    wchar_t digits[8] = {};
+    wsprintfW(digits, L"%04x", number & 0xffff);
+    return folder + L"~pr" + digits + suffix;
+}
 
 SaveOutcome writeWholeFile(const std::wstring &path, const std::string &bytes)
 {
     if (const auto outcome = writeIntoDevice(path, bytes))
         return *outcome;
+    if (const auto outcome = rewriteIfLinked(path, bytes))
+        return *outcome;
 
     std::wstring temporary;
     HANDLE file = createSibling(path, L".tmp", temporary);
-    if (file == INVALID_HANDLE_VALUE)
-        return SaveOutcome::Failed;
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        const bool tooLong = error == ERROR_FILENAME_EXCED_RANGE || error == ERROR_PATH_NOT_FOUND;
+        return tooLong && GetFileAttributesW(folderOf(path).c_str()) != INVALID_FILE_ATTRIBUTES
+            ? writeDirectly(path, bytes)
+            : SaveOutcome::Failed;
+    }
     const bool written = writeAll(file, bytes);
     const bool closed = CloseHandle(file) != 0;
 

@@ -10,6 +10,13 @@
 // keeping its security and attributes. A device (a printer port, NUL) is
 // written into instead. On any failure the file that was there stays as it
 // was, nothing is left behind, and the outcome says why.
+// A file with more than one name is rewritten in place instead, so that
+// every name shows the new log; where no helper file fits beside the target,
+// it is written straight.
 pirumo::SaveOutcome writeWholeFile(const std::wstring &path, const std::string &bytes);
+
+// The name of a helper file in folder (which ends in a separator): "~pr",
+// four hex digits of number, then suffix.
+std::wstring helperName(const std::wstring &folder, unsigned number, const wchar_t *suffix);
 
 #endif
