@@ -6,20 +6,26 @@
 
 namespace {
 
-HBITMAP toBitmap(const PicturePixels &image)
+// A top-down bitmap the size of image, its pixels at bits; nullptr for an
+// empty image.
+HBITMAP createBitmap(const PicturePixels &image, WORD bitCount, void *&bits)
 {
     if (image.argb.empty())
         return nullptr;
-
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = image.width;
-    info.bmiHeader.biHeight = -image.height;  // top-down
+    info.bmiHeader.biHeight = -image.height;
     info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biBitCount = bitCount;
     info.bmiHeader.biCompression = BI_RGB;
+    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+}
+
+HBITMAP toBitmap(const PicturePixels &image)
+{
     void *bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = createBitmap(image, 24, bits);
     if (!bitmap)
         return nullptr;
     const int stride = (image.width * 3 + 3) & ~3;
@@ -41,17 +47,8 @@ HBITMAP toBitmap(const PicturePixels &image)
 
 HBITMAP alphaBitmap(const PicturePixels &image)
 {
-    if (image.argb.empty())
-        return nullptr;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = image.width;
-    info.bmiHeader.biHeight = -image.height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void *bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = createBitmap(image, 32, bits);
     if (bitmap)  // premultiplied 0xAARRGGBB is the DIB's own BGRA order
         std::memcpy(bits, image.argb.data(), image.argb.size() * sizeof image.argb.front());
     return bitmap;
