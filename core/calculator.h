@@ -90,9 +90,6 @@ public:
     void set_save_button();
 
     void Text1_keyDown(KeyCode keyascii, std::int16_t shift);
-    // The keys people press at any desk: Ctrl+C, Ctrl+V, Shift+Insert,
-    // Ctrl+S and F1. False for any other key, which is left to Text1_keyDown.
-    bool shortcut_key(KeyCode keyascii, std::int16_t shift);
     void UpCmd_click();
     void DownCmd_click();
 
@@ -106,6 +103,9 @@ public:
 private:
     void step(std::string (*stepped)(std::string_view));
     void save_log_if_enabled();
+    // The keys people press at any desk: Ctrl+C, Ctrl+V, Shift+Insert,
+    // Ctrl+S and F1. False for any other key, which is left to Text1_keyDown.
+    bool shortcut_key(KeyCode keyascii, std::int16_t shift);
     void stop_recording();
 
     Window &w;

@@ -37,13 +37,11 @@ inline constexpr int kCheckFontPixels = 16;
 
 inline constexpr int kDefaultDpi = 96;
 
-// a * b / c rounded to the nearest whole number, halves away from zero, as
-// Windows' MulDiv does: every window rounds alike.
+// a * b / c for non-negative numbers, rounded to the nearest whole number
+// with halves up, as Windows' MulDiv does: every window rounds alike.
 constexpr int scaled(int a, int b, int c)
 {
-    const long long product = static_cast<long long>(a) * b;
-    const long long half = c / 2;
-    return static_cast<int>(product >= 0 ? (product + half) / c : (product - half) / c);
+    return static_cast<int>((static_cast<long long>(a) * b + c / 2) / c);
 }
 
 // Pixels at 96 dpi as pixels at dpi.

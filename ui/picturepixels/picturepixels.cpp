@@ -65,14 +65,20 @@ std::uint32_t sample(const PicturePixels &image, int x, int y, int width, int he
     return mean;
 }
 
+const pirumo::drawings::Drawing *drawing(std::string_view name)
+{
+    for (const auto &d : pirumo::drawings::kAll)
+        if (name == d.name)
+            return &d;
+    return nullptr;
+}
+
 } // namespace
 
 PicturePixels drawnPicture(std::string_view name, int scale)
 {
-    for (const auto &p : pirumo::drawings::kAll)
-        if (name == p.name)
-            return decode(scale == 2 ? p.xpm2x : p.xpm);
-    return {};
+    const auto *d = drawing(name);
+    return d ? decode(scale == 2 ? d->xpm2x : d->xpm) : PicturePixels{};
 }
 
 PicturePixels resizedPicture(std::string_view name, int width, int height, bool smooth)
@@ -102,7 +108,9 @@ PicturePixels toolbarPicture(std::string_view key, int size)
     // At a size it was drawn at, a picture is taken pixel for pixel; at any
     // other it is averaged from the larger drawing, so that no pixel is
     // doubled and its edges blend.
-    const int drawn = drawnPicture(key).width;
+    // The width from the drawing's first line alone: no need to read it all.
+    const auto *d = drawing(key);
+    const int drawn = d ? std::atoi(d->xpm[0]) : 0;
     const bool drawnSize = size == drawn || size == 2 * drawn;
     return resizedPicture(key, size, size, keepsItsBackground(key) || !drawnSize);
 }

@@ -1,10 +1,10 @@
 #include "form1.h"
 
+#include "clipboardowner.h"
 #include "helpviewer.h"
 #include "keymap.h"
 #include "labelfont.h"
 #include "pixmaps.h"
-#include "clipboardowner.h"
 #include "savefile.h"
 
 #include <QApplication>
