@@ -82,8 +82,9 @@ test-windows: windows
 test-package: package
 	tests/install/deb_test.sh $(DEB)
 
-# Start-up and memory against a bare Qt window, the core's costs, keystrokes.
-bench: release
+# Start-up and memory against a bare Qt window, pirumo.exe's start-up under
+# Wine against a bare Win32 window, the core's costs, keystrokes.
+bench: release windows
 	bench/run.sh
 
 screenshot: build windows

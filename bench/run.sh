@@ -17,6 +17,11 @@ f_size=$(stat -c %s "$build/bench/floor_window")
 echo "Executable size: PIRUMO $p_size bytes, floor $f_size bytes"
 
 echo
+echo "pirumo.exe under Wine against a bare Win32 window with the same manifest, $runs runs each, interleaved:"
+"$root/bench/wine_startup.sh" "$runs"
+echo "Executable size: pirumo.exe $(stat -c %s "$root/build-windows/pirumo.exe") bytes"
+
+echo
 "$build/bench/core_bench" --benchmark_repetitions=1
 echo
 QT_QPA_PLATFORM=offscreen "$build/bench/keystroke_bench"

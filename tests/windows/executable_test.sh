@@ -16,7 +16,7 @@ check() {  # check WHAT COMMAND...
 headers=$("$objdump" -p "$exe")
 check "a GUI program" grep -q 'Subsystem.*(Windows GUI)' <<<"$headers"
 foreign=$(grep 'DLL Name:' <<<"$headers" | awk '{print toupper($3)}' |
-    grep -vxE 'KERNEL32.DLL|USER32.DLL|GDI32.DLL|COMCTL32.DLL|COMDLG32.DLL|IMM32.DLL|SHELL32.DLL|MSVCRT.DLL')
+    grep -vxE 'KERNEL32.DLL|USER32.DLL|GDI32.DLL|COMCTL32.DLL|IMM32.DLL|MSVCRT.DLL')
 check "imports only Windows' own DLLs (not: $foreign)" test -z "$foreign"
 
 resources=$("$wrestool" -l "$exe")

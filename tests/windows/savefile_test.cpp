@@ -95,8 +95,9 @@ TEST_P(WindowsWriter, SavesTheWholeLogOrLeavesEverythingAsItWas)
         CloseHandle(file);
         SetFileAttributesW(path.c_str(), t.attributes);
     }
-    if (t.secondName)
+    if (t.secondName) {
         ASSERT_TRUE(CreateHardLinkW((folder.path + t.secondName).c_str(), path.c_str(), nullptr));
+    }
     HANDLE holder = t.heldOpen
         ? CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
         : INVALID_HANDLE_VALUE;
@@ -112,8 +113,9 @@ TEST_P(WindowsWriter, SavesTheWholeLogOrLeavesEverythingAsItWas)
         EXPECT_EQ(contents(path), t.before);
     else
         EXPECT_EQ(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES);
-    if (saved && t.secondName)  // every name shows the new log
+    if (saved && t.secondName) {  // every name shows the new log
         EXPECT_EQ(contents(folder.path + t.secondName), "1236\r\n6X\r\n");
+    }
     if (t.before) {
         EXPECT_EQ(GetFileAttributesW(path.c_str()) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY),
                   t.attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY));

@@ -106,6 +106,15 @@ HFONT labelFont(int pixels, int weight, const wchar_t *sample, int width)
     return chosen ? chosen : createFont(L"", DEFAULT_CHARSET, pixels / 2, weight);
 }
 
+// comdlg32 and shell32 bring half a dozen more DLLs with them (printing,
+// shell helpers): they are loaded at the first save or help, not at start-up.
+template <typename Function>
+Function *systemFunction(const wchar_t *dll, const char *name)
+{
+    HMODULE module = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);  // kept loaded
+    return module ? reinterpret_cast<Function *>(reinterpret_cast<void *>(GetProcAddress(module, name))) : nullptr;
+}
+
 HWND createControl(HWND parent, const wchar_t *className, DWORD style, const wchar_t *name)
 {
     HWND control = CreateWindowExW(0, className, L"", kChild | style, 0, 0, 0, 0, parent, nullptr,
@@ -214,7 +223,10 @@ void Form1::buildToolbar()
 
 void Form1::layout(const RECT *suggested)
 {
-    loadFonts();
+    // Fonts are chosen at the first text rather than at start-up, where
+    // trying the faces costs several milliseconds; a new DPI chooses anew.
+    if (entryFont)
+        loadFonts();
     loadPictures();
 
     SendMessageW(Toolbar1, TB_SETBUTTONSIZE, 0,
@@ -446,11 +458,15 @@ void Form1::onToolbarCommand(int command)
 
 void Form1::setEntryLabel(const std::string &text)
 {
+    if (!text.empty() && !entryFont)
+        loadFonts();
     SetWindowTextW(Label1, widen(text).c_str());
 }
 
 void Form1::setCheckLabel(const std::string &text)
 {
+    if (!text.empty() && !entryFont)
+        loadFonts();
     SetWindowTextW(Label2, widen(text).c_str());
 }
 
@@ -508,7 +524,8 @@ std::optional<std::string> Form1::askSaveFileName(const std::string &offered)
     dialog.lpstrFile = name.data();
     dialog.nMaxFile = static_cast<DWORD>(name.size());
     dialog.Flags = OFN_HIDEREADONLY;  // and no overwrite prompt
-    if (!GetSaveFileNameW(&dialog))
+    const auto getSaveFileName = systemFunction<decltype(GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
+    if (!getSaveFileName || !getSaveFileName(&dialog))
         return std::nullopt;
     return narrow(name.data());
 }
@@ -538,7 +555,9 @@ void Form1::openHelp(const std::string &file)
     open.lpFile = shown.c_str();
     open.lpClass = L".htm";
     open.nShow = SW_SHOWNORMAL;
-    ShellExecuteExW(&open);  // Windows tells the user itself when no browser is there
+    // Windows tells the user itself when no browser is there.
+    if (const auto shellExecuteEx = systemFunction<decltype(ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW"))
+        shellExecuteEx(&open);
 }
 
 std::string Form1::executableFolder() const
