@@ -97,6 +97,7 @@ screenshot: build windows
 	PIRUMO_THEME=dark tools/screenshot.sh pirumo-dark
 	QT_SCALE_FACTOR=2 tools/screenshot.sh pirumo-200
 	tools/screenshot.sh pirumo-windows tests/windows/wine.sh build-windows/pirumo.exe
+	WINE_DPI=144 tools/screenshot.sh pirumo-windows-150 tests/windows/wine.sh build-windows/pirumo.exe
 
 clean:
 	rm -rf build build-*

@@ -5,6 +5,7 @@
 #   tools/screenshot.sh                      docs/pirumo*.png of build/pirumo
 #   tools/screenshot.sh pirumo-windows tests/windows/wine.sh build-windows/pirumo.exe
 # PIRUMO_THEME=dark takes it on qt6ct's "darker" colour scheme; QT_SCALE_FACTOR
+# (or WINE_DPI, for pirumo.exe)
 # sets the scale (then NAME.png alone is written, at that scale).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -32,7 +33,7 @@ xdotool key 1 2 3 4 5 6 7 8 9 0 1
 sleep 0.5
 mkdir -p "$root/docs"
 import -window "$win" "$root/docs/$name.png"
-if [ -z "${QT_SCALE_FACTOR:-}" ]; then
+if [ -z "${QT_SCALE_FACTOR:-}${WINE_DPI:-}" ]; then
     convert "$root/docs/$name.png" -filter point -resize 300% "$root/docs/$name-3x.png"
     echo "wrote docs/$name.png and docs/$name-3x.png"
 else

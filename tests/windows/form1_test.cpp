@@ -48,4 +48,8 @@ TEST(DisplayScale, MovesToTheSuggestedPlaceInOneStepAndReloadsTheSmallIcon)
     EXPECT_EQ(moves, 1);
     // The title bar's icon is the one loaded for the new scale.
     EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_SMALL, 0), 0);
+    // The smooth pictures carry greyed ones for the disabled save button.
+    HWND toolbar = FindWindowExW(window, nullptr, TOOLBARCLASSNAMEW, nullptr);
+    ASSERT_TRUE(toolbar);
+    EXPECT_NE(SendMessageW(toolbar, TB_GETDISABLEDIMAGELIST, 0, 0), 0);
 }

@@ -22,6 +22,11 @@ if [ -z "${WINEPREFIX:-}" ]; then
     trap cleanup EXIT
     trap 'exit 143' TERM INT
     "$wine" wineboot -i >/dev/null 2>&1
+    # WINE_DPI=144: the desktop at 150 %.
+    if [ -n "${WINE_DPI:-}" ]; then
+        "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$WINE_DPI" /f >/dev/null 2>&1
+        "$wineserver" -w
+    fi
 fi
 
 # In the background, so that a TERM to this script ends the run at once.

@@ -54,6 +54,19 @@ HBITMAP alphaBitmap(const PicturePixels &image)
     return bitmap;
 }
 
+PicturePixels greyedPicture(const PicturePixels &image)
+{
+    PicturePixels greyed = image;
+    for (std::uint32_t &c : greyed.argb) {
+        // 128 + half the brightness, premultiplied like the pixel itself.
+        const std::uint32_t alpha = c >> 24;
+        const std::uint32_t brightness = ((c >> 16 & 0xff) * 30 + (c >> 8 & 0xff) * 59 + (c & 0xff) * 11) / 100;
+        const std::uint32_t grey = 128 * alpha / 255 + brightness / 2;
+        c = alpha << 24 | grey << 16 | grey << 8 | grey;
+    }
+    return greyed;
+}
+
 HBITMAP pictureBitmap(std::string_view name, int width, int height)
 {
     return toBitmap(resizedPicture(name, width, height, false));

@@ -19,6 +19,9 @@ HBITMAP toolbarBitmap(std::string_view key, int size);
 // that blends rather than masks.
 HBITMAP alphaBitmap(const PicturePixels &image);
 
+// The picture as a disabled button shows it: light grey, its shape kept.
+PicturePixels greyedPicture(const PicturePixels &image);
+
 // The toolbar image list's mask colour.
 COLORREF maskColour();
 

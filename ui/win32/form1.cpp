@@ -1,8 +1,8 @@
 #include "form1.h"
 
+#include "bitmaps.h"
 #include "clipboard.h"
 #include "helpcopy.h"
-#include "bitmaps.h"
 #include "savefile.h"
 #include "widetext.h"
 
@@ -12,6 +12,7 @@
 #include <shellapi.h>
 
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -140,8 +141,9 @@ Form1::~Form1()
                            HGDIOBJ(downPicture), HGDIOBJ(labelBrush)})
         if (object)
             DeleteObject(object);
-    if (toolbarImages)
-        ImageList_Destroy(toolbarImages);
+    for (HIMAGELIST list : {toolbarImages, toolbarGreyedImages})
+        if (list)
+            ImageList_Destroy(list);
     if (smallIcon)
         DestroyIcon(smallIcon);
 }
@@ -284,25 +286,38 @@ void Form1::loadFonts()
 
 void Form1::loadPictures()
 {
-    // At 100 % the drawings themselves, masked on silver; at any other scale
-    // smooth pictures with an alpha channel, free of silver fringes.
+    // At 100 % the drawings themselves, masked on silver, which the toolbar
+    // greys itself for a disabled button; at any other scale smooth pictures
+    // with an alpha channel, free of silver fringes, and greyed ones beside them.
     const int image = atDpi(pirumo::kToolPicture, dpi);
     const bool masked = dpi == USER_DEFAULT_SCREEN_DPI;
-    HIMAGELIST images = ImageList_Create(image, image, masked ? ILC_COLOR24 | ILC_MASK : ILC_COLOR32,
-                                         static_cast<int>(std::size(pirumo::kToolbarButtons)), 0);
+    const int count = static_cast<int>(std::size(pirumo::kToolbarButtons));
+    HIMAGELIST images = ImageList_Create(image, image, masked ? ILC_COLOR24 | ILC_MASK : ILC_COLOR32, count, 0);
+    HIMAGELIST greyed = masked ? nullptr : ImageList_Create(image, image, ILC_COLOR32, count, 0);
     for (const pirumo::ToolbarButton &button : pirumo::kToolbarButtons) {
-        HBITMAP picture = masked ? toolbarBitmap(button.key, image)
-                                 : alphaBitmap(toolbarPicture(button.key, image));
-        if (masked && !keepsItsBackground(button.key))
-            ImageList_AddMasked(images, picture, maskColour());
-        else
-            ImageList_Add(images, picture, nullptr);
-        DeleteObject(picture);
+        if (masked) {
+            HBITMAP picture = toolbarBitmap(button.key, image);
+            if (keepsItsBackground(button.key))
+                ImageList_Add(images, picture, nullptr);
+            else
+                ImageList_AddMasked(images, picture, maskColour());
+            DeleteObject(picture);
+            continue;
+        }
+        const PicturePixels pixels = toolbarPicture(button.key, image);
+        for (auto [list, picture] : {std::pair{images, alphaBitmap(pixels)},
+                                     std::pair{greyed, alphaBitmap(greyedPicture(pixels))}}) {
+            ImageList_Add(list, picture, nullptr);
+            DeleteObject(picture);
+        }
     }
     SendMessageW(Toolbar1, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
-    if (toolbarImages)
-        ImageList_Destroy(toolbarImages);
+    SendMessageW(Toolbar1, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(greyed));
+    for (HIMAGELIST old : {toolbarImages, toolbarGreyedImages})
+        if (old)
+            ImageList_Destroy(old);
     toolbarImages = images;
+    toolbarGreyedImages = greyed;
 
     // Unscaled and centred: the small buttons show the middle, where the arrow is.
     const int step = atDpi(pirumo::kStepPicture, dpi);

@@ -73,6 +73,7 @@ private:
     HFONT entryFont = nullptr;
     HFONT checkFont = nullptr;
     HIMAGELIST toolbarImages = nullptr;
+    HIMAGELIST toolbarGreyedImages = nullptr;  // for the disabled save button, where not masked
     HICON smallIcon = nullptr;
     HBITMAP upPicture = nullptr;
     HBITMAP downPicture = nullptr;
