@@ -30,6 +30,11 @@ for size in 16 24 32 48 64 128 256; do
 done
 check "the desktop entry names the window's class" grep -qx 'StartupWMClass=PIRUMO' \
     "$root/usr/share/applications/jp.pirumo.Pirumo.desktop"
+check "manual page pirumo(1)" test -s "$root/usr/share/man/man1/pirumo.1.gz"
+check "copyright and changelog" test -s "$root/usr/share/doc/pirumo/copyright" -a -s "$root/usr/share/doc/pirumo/changelog.gz"
+lintian_said=$(lintian --fail-on error,warning "$deb" 2>&1 | grep -v 'running with root privileges')
+check "lintian has nothing to say (${lintian_said:-})" test -z "$lintian_said"
+check "built hardened (hardening-check)" hardening-check --quiet "$root/usr/lib/pirumo/pirumo"
 check "AppStream metainfo" appstreamcli validate --no-net "$root/usr/share/metainfo/jp.pirumo.Pirumo.metainfo.xml"
 
 start_x || exit 1

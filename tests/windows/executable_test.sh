@@ -18,6 +18,12 @@ check "a GUI program" grep -q 'Subsystem.*(Windows GUI)' <<<"$headers"
 foreign=$(grep 'DLL Name:' <<<"$headers" | awk '{print toupper($3)}' |
     grep -vxE 'KERNEL32.DLL|USER32.DLL|GDI32.DLL|COMCTL32.DLL|IMM32.DLL|MSVCRT.DLL')
 check "imports only Windows' own DLLs (not: $foreign)" test -z "$foreign"
+for flag in DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT; do  # ASLR, 64-bit ASLR, no executable data
+    check "$flag" grep -q "^[[:space:]]*$flag\$" <<<"$headers"
+done
+check "no link time in the header (two builds give the same bytes)" \
+    grep -q 'Time/Date[[:space:]]*Thu Jan  1 00:00:00 1970' <<<"$headers"
+check "at most 300 KB" test "$(stat -c %s "$exe")" -le 307200
 
 resources=$("$wrestool" -l "$exe")
 check "icon group in Japanese" grep -q -- '--type=14 --name=1 --language=1041' <<<"$resources"
@@ -38,6 +44,7 @@ done
 manifest=$("$wrestool" -x --raw --type=24 "$exe")
 check "common controls 6" grep -q 'Microsoft.Windows.Common-Controls" version="6.0.0.0"' <<<"$manifest"
 check "per-monitor DPI aware" grep -q 'PerMonitorV2' <<<"$manifest"
+check "long paths" grep -q '<longPathAware[^>]*>true<' <<<"$manifest"
 
 echo "executable: $passes passed, $failures failed"
 [ "$failures" -eq 0 ]

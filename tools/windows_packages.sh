@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Packs build-windows/pirumo.exe and its help into the zip and the MSI, in
+# dist/, signing the program before packing and the MSI last when a
+# certificate is given:
+#   PIRUMO_SIGN_PFX=certificate.pfx PIRUMO_SIGN_PASSWORD=... make package
+# Usage: tools/windows_packages.sh BUILD-WINDOWS DIST
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "$1" && pwd)
+mkdir -p "$2"
+dist=$(cd "$2" && pwd)
+. "$build/generated/package.env"
+# MSI_VERSION and VERSION_TEXT may be given, to make a later version for a test.
+MSI_VERSION=${PIRUMO_MSI_VERSION:-$MSI_VERSION}
+VERSION_TEXT=${PIRUMO_VERSION_TEXT:-$VERSION_TEXT}
+epoch=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct)}
+export SOURCE_DATE_EPOCH=$epoch
+
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+cp "$build/pirumo.exe" "$build/pirumo.hlp" "$root/res/pirumo.ico" "$root/res/pirumo.wxs" "$stage/"
+
+sign() {  # sign FILE: signs it in place and checks the signature
+    osslsigncode sign -pkcs12 "$PIRUMO_SIGN_PFX" -pass "${PIRUMO_SIGN_PASSWORD:-}" -h sha256 \
+        -n "$PRODUCT_NAME" -in "$1" -out "$1.signed" >/dev/null
+    mv "$1.signed" "$1"
+    # PIRUMO_SIGN_CA names the certificates to check against, where the
+    # system's own do not know the signer.
+    osslsigncode verify ${PIRUMO_SIGN_CA:+-CAfile "$PIRUMO_SIGN_CA"} -in "$1" >/dev/null
+}
+if [ -n "${PIRUMO_SIGN_PFX:-}" ]; then
+    sign "$stage/pirumo.exe"
+else
+    echo "windows_packages: no certificate given (PIRUMO_SIGN_PFX): pirumo.exe and the MSI are not signed"
+fi
+touch -d "@$epoch" "$stage"/*
+
+# The zip: one folder, fixed order and times.
+zip=$dist/pirumo-$VERSION_TEXT-windows-x64.zip
+/usr/bin/python3 - "$zip" "pirumo-$VERSION_TEXT-windows-x64" "$stage" "$epoch" <<'PY'
+import sys, time, zipfile
+out, folder, stage, epoch = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4])
+stamp = time.gmtime(max(epoch, 315532800))[:6]  # zip times start in 1980
+with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED) as z:
+    for name in ["pirumo.exe", "pirumo.hlp"]:
+        info = zipfile.ZipInfo(f"{folder}/{name}", stamp)
+        info.compress_type = zipfile.ZIP_DEFLATED
+        info.external_attr = 0o644 << 16
+        with open(f"{stage}/{name}", "rb") as f:
+            z.writestr(info, f.read())
+PY
+
+# The MSI: its codes follow from the upgrade code and the version.
+code() { /usr/bin/python3 -c "import uuid, sys; print(uuid.uuid5(uuid.UUID(sys.argv[1]), sys.argv[2]))" "$UPGRADE_CODE" "$1"; }
+msi=$dist/pirumo-$VERSION_TEXT-x64.msi
+package_code=$(code "package $MSI_VERSION")
+(
+    cd "$stage"
+    # Japanese text is stored as code page 932 only with WINDOWS_LANGUAGE=ja,
+    # for wixl and msibuild alike; the summary stays ASCII.
+    export WINDOWS_LANGUAGE=ja
+    wixl -a x64 -D Version="$MSI_VERSION" -D ProductName="$PRODUCT_NAME" -D Manufacturer="$MANUFACTURER" \
+        -D UpgradeCode="$UPGRADE_CODE" -D ProductCode="$(code "product $MSI_VERSION")" \
+        -D PackageCode="$package_code" -D ComponentCode="$(code "component Program")" \
+        -o pirumo.msi pirumo.wxs
+    printf '\r\n\r\n932\t_ForceCodepage\r\n' >_ForceCodepage.idt
+    msibuild pirumo.msi -i _ForceCodepage.idt
+    msibuild pirumo.msi -s "$PRODUCT_NAME $VERSION_TEXT" "$MANUFACTURER" "x64;1041" "{${package_code^^}}"
+    /usr/bin/python3 "$root/tools/msi_times.py" pirumo.msi
+)
+[ -z "${PIRUMO_SIGN_PFX:-}" ] || sign "$stage/pirumo.msi"  # last: nothing may change it after
+mv "$stage/pirumo.msi" "$msi"
+echo "windows_packages: $zip"
+echo "windows_packages: $msi"
