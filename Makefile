@@ -12,6 +12,8 @@ TEST_PACKAGES := xvfb xauth xdotool xclip clang libclang-rt-14-dev valgrind \
                  x11-utils dbus at-spi2-core fonts-dejavu-core
 # pirumo.exe: cross-built with mingw-w64, its tests run under Wine.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64 googletest wine64 icoutils
+# The calculator core compiled to WebAssembly, its tests run under Node.js.
+WASM_PACKAGES := clang-14 lld-14 wasi-libc libc++-14-dev-wasm32 libclang-rt-14-dev-wasm32 nodejs
 # The packages and their checks: the MSI (wixl, msibuild), signing, lintian,
 # hardening-check.
 PACKAGE_PACKAGES := wixl msitools python3-olefile osslsigncode lintian devscripts
@@ -39,12 +41,12 @@ RELEASE_FLAGS = -DCMAKE_CXX_FLAGS="$(call buildflags,CPPFLAGS) $(call buildflags
 DEB = $(wildcard build-release/pirumo_*_amd64.deb)
 
 .PHONY: all deps build run test test-default test-asan fuzz memcheck release package test-package bench reproducible \
-        windows test-windows screenshot clean
+        windows test-windows test-wasm screenshot clean
 
 all: build
 
 deps:
-	@missing=$$(for p in $(BUILD_PACKAGES) $(TEST_PACKAGES) $(BENCH_PACKAGES) $(WINDOWS_PACKAGES) $(PACKAGE_PACKAGES); do \
+	@missing=$$(for p in $(BUILD_PACKAGES) $(TEST_PACKAGES) $(BENCH_PACKAGES) $(WINDOWS_PACKAGES) $(PACKAGE_PACKAGES) $(WASM_PACKAGES); do \
 	    dpkg-query -W -f='$${Status}\n' "$$p" 2>/dev/null | grep -q '^install ok installed' || echo "$$p"; \
 	done); \
 	if [ -n "$$missing" ]; then \
@@ -63,9 +65,9 @@ run: build
 # The whole suite: the default build, the same tests under AddressSanitizer
 # and UndefinedBehaviorSanitizer, a bounded fuzzing run, valgrind, the
 # Debian package unpacked, checked and started, the MSI installed, upgraded
-# and removed under Wine, signing, two builds compared byte for byte, and
-# pirumo.exe under Wine.
-test: test-default test-asan fuzz memcheck test-package reproducible test-windows
+# and removed under Wine, signing, two builds compared byte for byte,
+# pirumo.exe under Wine, and the core's tests compiled to WebAssembly.
+test: test-default test-asan fuzz memcheck test-package reproducible test-windows test-wasm
 
 test-default: build
 	ctest --preset default
@@ -106,6 +108,12 @@ windows: deps
 
 test-windows: windows
 	ctest --preset windows
+
+# The calculator's GoogleTest suite compiled to WebAssembly and run under Node.js.
+test-wasm: deps
+	cmake --preset wasm
+	cmake --build --preset wasm
+	ctest --preset wasm
 
 test-package: package
 	tests/install/deb_test.sh $(DEB)
