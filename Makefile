@@ -12,8 +12,11 @@ TEST_PACKAGES := xvfb xauth xdotool xclip clang libclang-rt-14-dev valgrind \
                  x11-utils dbus at-spi2-core fonts-dejavu-core
 # pirumo.exe: cross-built with mingw-w64, its tests run under Wine.
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64 googletest wine64 icoutils
-# The calculator core compiled to WebAssembly, its tests run under Node.js.
-WASM_PACKAGES := clang-14 lld-14 wasi-libc libc++-14-dev-wasm32 libclang-rt-14-dev-wasm32 nodejs
+# pirumo.html: the calculator compiled to WebAssembly (clang, binaryen), its
+# tests run under Node.js and the page's in Chromium, headless, with the
+# accessibility checker from npm.
+WASM_PACKAGES := clang-14 lld-14 wasi-libc libc++-14-dev-wasm32 libclang-rt-14-dev-wasm32 binaryen nodejs \
+                 chromium chromium-driver python3-selenium iproute2
 # The packages and their checks: the MSI (wixl, msibuild), signing, lintian,
 # hardening-check.
 PACKAGE_PACKAGES := wixl msitools python3-olefile osslsigncode lintian devscripts
@@ -41,7 +44,7 @@ RELEASE_FLAGS = -DCMAKE_CXX_FLAGS="$(call buildflags,CPPFLAGS) $(call buildflags
 DEB = $(wildcard build-release/pirumo_*_amd64.deb)
 
 .PHONY: all deps build run test test-default test-asan fuzz memcheck release package test-package bench reproducible \
-        windows test-windows test-wasm screenshot clean
+        windows test-windows web test-web screenshot clean
 
 all: build
 
@@ -49,6 +52,7 @@ deps:
 	@missing=$$(for p in $(BUILD_PACKAGES) $(TEST_PACKAGES) $(BENCH_PACKAGES) $(WINDOWS_PACKAGES) $(PACKAGE_PACKAGES) $(WASM_PACKAGES); do \
 	    dpkg-query -W -f='$${Status}\n' "$$p" 2>/dev/null | grep -q '^install ok installed' || echo "$$p"; \
 	done); \
+	command -v npm >/dev/null || missing="$$missing npm"; \
 	if [ -n "$$missing" ]; then \
 	    echo "Installing:" $$missing; \
 	    $(SUDO) apt-get update && \
@@ -66,8 +70,9 @@ run: build
 # and UndefinedBehaviorSanitizer, a bounded fuzzing run, valgrind, the
 # Debian package unpacked, checked and started, the MSI installed, upgraded
 # and removed under Wine, signing, two builds compared byte for byte,
-# pirumo.exe under Wine, and the core's tests compiled to WebAssembly.
-test: test-default test-asan fuzz memcheck test-package reproducible test-windows test-wasm
+# pirumo.exe under Wine, the core's tests compiled to WebAssembly and the
+# web page in a browser.
+test: test-default test-asan fuzz memcheck test-package reproducible test-windows test-web
 
 test-default: build
 	ctest --preset default
@@ -90,12 +95,12 @@ release: deps
 	cmake --preset release $(RELEASE_FLAGS)
 	cmake --build --preset release
 
-# dist/: the .deb, the Windows zip and MSI, and their SHA256SUMS.
-package: release windows
+# dist/: the .deb, the Windows zip and MSI, the web page, and their SHA256SUMS.
+package: release windows web
 	cd build-release && cpack
 	tools/windows_packages.sh build-windows dist
-	cp build-release/pirumo_*_amd64.deb dist/
-	cd dist && sha256sum -- *.deb *.zip *.msi >SHA256SUMS
+	cp build-release/pirumo_*_amd64.deb build-wasm/pirumo.html dist/
+	cd dist && sha256sum -- *.deb *.zip *.msi *.html >SHA256SUMS
 
 # Every package built twice in two folders and compared byte for byte.
 reproducible: deps
@@ -109,8 +114,14 @@ windows: deps
 test-windows: windows
 	ctest --preset windows
 
-# The calculator's GoogleTest suite compiled to WebAssembly and run under Node.js.
-test-wasm: deps
+# build-wasm/pirumo.html: PIRUMO as one page that works offline from any folder.
+web: deps
+	cmake --preset wasm
+	cmake --build --preset wasm --target pirumo_page
+
+# The calculator's GoogleTest suite compiled to WebAssembly and run under
+# Node.js; the page in Chromium with the network cut off.
+test-web: deps
 	cmake --preset wasm
 	cmake --build --preset wasm
 	ctest --preset wasm
@@ -121,8 +132,9 @@ test-package: package
 	tests/install/signing_test.sh build-windows
 
 # Start-up and memory against a bare Qt window, pirumo.exe's start-up under
-# Wine against a bare Win32 window, the core's costs, keystrokes.
-bench: release windows
+# Wine against a bare Win32 window, the page against a bare page, the core's
+# costs, keystrokes.
+bench: release windows web
 	bench/run.sh
 
 screenshot: build windows

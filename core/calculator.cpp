@@ -27,6 +27,8 @@ std::string save_problem(SaveOutcome outcome, std::string_view path)
             return "循環しているシンボリックリンクには保存できません。";
         case SaveOutcome::PipeWithoutReader:
             return "読み取るプログラムのない名前付きパイプには保存できません。";
+        case SaveOutcome::Unconfirmed:
+            return "ダウンロードが済んだことを確かめられませんでした。";
         case SaveOutcome::Saved:
         case SaveOutcome::Failed:
         case SaveOutcome::Damaged:

@@ -18,6 +18,7 @@ enum class SaveOutcome {
     LinkLoop,           // a symbolic link that leads back to itself
     PipeWithoutReader,  // a named pipe that no program reads
     Damaged,            // the write failed and the old contents could not be put back
+    Unconfirmed,        // handed to the browser as a download that the user did not see arrive
 };
 
 // What the calculator needs from its window and from the desktop around it.

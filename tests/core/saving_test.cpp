@@ -102,7 +102,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Refusal{SaveOutcome::BlockDevice, "ブロックデバイス"},
                     Refusal{SaveOutcome::Socket, "ソケット"},
                     Refusal{SaveOutcome::LinkLoop, "循環しているシンボリックリンク"},
-                    Refusal{SaveOutcome::PipeWithoutReader, "読み取るプログラムのない名前付きパイプ"}));
+                    Refusal{SaveOutcome::PipeWithoutReader, "読み取るプログラムのない名前付きパイプ"},
+                    Refusal{SaveOutcome::Unconfirmed, "ダウンロードが済んだことを確かめられませんでした"}));
 
 TEST_F(Saving, SavingAgainToTheSameNameReplacesTheFile)
 {

@@ -1,0 +1,289 @@
+#!/usr/bin/python3
+"""pirumo.html in a real browser: keys, stepping, recording, the clipboard,
+saving, help, end, its places and its accessibility.
+
+    page_test.py PAGE AXE_JS
+
+run.sh runs it where the only network is loopback, so every case also
+shows that the page needs none.
+"""
+import os
+import pathlib
+import sys
+import unittest
+
+from selenium.common.exceptions import NoAlertPresentException
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+from chromium import Chromium
+
+PAGE = pathlib.Path(sys.argv[1]).resolve().as_uri()
+AXE = pathlib.Path(sys.argv[2]).read_text()
+TOOL_TIPS = ['記録 on/off', '名前を付けて保存', 'コピー', '貼付け', 'ヘルプ', '終了']
+
+# A step: text typed on the main row, or one of these.
+KEYS = {'⏎': Keys.ENTER, '⌫': Keys.BACKSPACE, '␣': Keys.SPACE, '↑': Keys.ARROW_UP, '↓': Keys.ARROW_DOWN,
+        'Insert': Keys.INSERT, 'F1': Keys.F1, 'Esc': Keys.ESCAPE}
+# Keys sent by their place and what they type: the keypad, the digit row on
+# a French keyboard, the keypad's 8 with NumLock off.
+PLACED = {'n1': ('Numpad1', '1', 97), 'n2': ('Numpad2', '2', 98), 'n3': ('Numpad3', '3', 99),
+          'fr1': ('Digit1', '&', 49), 'fr2': ('Digit2', 'é', 50), 'fr3': ('Digit3', '"', 51),
+          'n8off': ('Numpad8', 'ArrowUp', 38)}
+
+
+class Page(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.browser = Chromium()
+        cls.d = cls.browser.driver
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.close()
+
+    def setUp(self):
+        self.d.execute_cdp_cmd('Browser.grantPermissions',
+                               {'origin': 'file://', 'permissions': ['clipboardReadWrite', 'clipboardSanitizedWrite']})
+        self.d.get(PAGE)
+        self.until(lambda: self.js('return document.activeElement.id') == 'Text1', 'Text1 has the keyboard')
+        self.until(lambda: self.js('return document.getElementById("Label2").textContent') == '', 'started')
+
+    def js(self, script, *args):
+        return self.d.execute_script(script, *args)
+
+    def until(self, holds, what):
+        WebDriverWait(self.d, 10, poll_frequency=0.02).until(lambda _: holds(), what)
+
+    def steps(self, *steps):
+        for step in steps:
+            if step in PLACED:
+                code, key, vk = PLACED[step]
+                for kind in ('rawKeyDown', 'char', 'keyUp') if len(key) == 1 else ('rawKeyDown', 'keyUp'):
+                    self.d.execute_cdp_cmd('Input.dispatchKeyEvent', {
+                        'type': kind, 'code': code, 'key': key, 'text': key if kind == 'char' else '',
+                        'windowsVirtualKeyCode': vk})
+            elif step.startswith('click:'):
+                self.d.find_element(By.CSS_SELECTOR, step[len('click:'):]).click()
+            elif step.startswith('ctrl+') or step.startswith('shift+'):
+                modifier, key = step.split('+')
+                modifier = Keys.CONTROL if modifier == 'ctrl' else Keys.SHIFT
+                ActionChains(self.d).key_down(modifier).send_keys(KEYS.get(key, key)).key_up(modifier).perform()
+            else:
+                ActionChains(self.d).send_keys(KEYS.get(step, step)).perform()
+
+    def shown(self):
+        return self.js('return [Label1.textContent, Label2.textContent, document.title]')
+
+    def expect_shown(self, label1, label2, title):
+        self.until(lambda: self.shown() == [label1, label2, title], f'{label1!r} {label2!r} {title!r}')
+
+    def told(self):
+        """The message the page showed, dismissed."""
+        self.until(lambda: self.alert() is not None, 'a message')
+        alert = self.d.switch_to.alert
+        text = alert.text
+        alert.dismiss()
+        return text
+
+    def alert(self):
+        try:
+            return self.d.switch_to.alert
+        except NoAlertPresentException:
+            return None
+
+    def clipboard(self):
+        return self.d.execute_async_script('navigator.clipboard.readText().then(arguments[0])')
+
+    def recorded_twice(self):
+        self.steps('123', 'click:[data-key=log]', '↑')
+        self.expect_shown('         124', '4', '2件記録')
+
+    def test_keys_and_steps(self):
+        for steps, label1, label2, title in [
+            (['123'], '         123', '6', 'PIRUMO'),
+            (['n1', 'n2', 'n3'], '         123', '6', 'PIRUMO'),
+            (['fr1', 'fr2', 'fr3'], '         123', '6', 'PIRUMO'),
+            (['1234567890123'], '123456789012', '0', 'PIRUMO'),
+            (['1234', '⌫'], '         123', '6', 'PIRUMO'),
+            (['12a', 'b'], '          12', '4', 'PIRUMO'),
+            (['12', '⏎', '5'], '           5', '1', 'PIRUMO'),
+            (['123', '␣'], ' ' * 12, '0', 'PIRUMO'),
+            (['099', '↑'], '         100', '7', 'PIRUMO'),
+            (['100', '↓'], '         099', 'X', 'PIRUMO'),
+            (['n8off'], '           1', '9', 'PIRUMO'),
+            (['41', 'click:#UpCmd'], '          42', '6', 'PIRUMO'),
+            (['10', 'click:#DownCmd'], '          09', '4', 'PIRUMO'),
+            (['123', 'click:[data-key=log]'], '         123', '6', '1件記録'),
+            (['123', 'click:[data-key=log]', '4', '⏎', '5', '⏎'], '           5', '1', '3件記録'),
+            (['123', 'click:[data-key=log]', 'click:[data-key=log]'], '         123', '6', 'PIRUMO'),
+            (['123', 'click:[data-key=log]', '␣'], ' ' * 12, '0', 'PIRUMO'),
+        ]:
+            with self.subTest(steps=steps):
+                self.setUp()
+                self.steps(*steps)
+                self.expect_shown(label1, label2, title)
+
+    def test_copy_and_paste(self):
+        for steps, clipboard_before, label1, clipboard_after in [
+            (['123', 'ctrl+c'], '', '         123', '1236'),
+            (['123', 'click:[data-key=copy]'], '', '         123', '1236'),
+            (['123', '⏎', 'ctrl+c'], '', '         123', '6'),  # Enter has begun the next number
+            (['123', 'click:[data-key=log]', '7', '⏎', 'ctrl+c'], '', '        1237', '1236\r\n12378\r\n'),
+            (['ctrl+v'], 'ab98765x4321', '   987654321', 'ab98765x4321'),
+            (['shift+Insert'], 'No. 4 1', '          41', 'No. 4 1'),
+            (['click:[data-key=paste]'], '41', '          41', '41'),
+        ]:
+            with self.subTest(steps=steps):
+                self.setUp()
+                self.js('return navigator.clipboard.writeText(arguments[0])', clipboard_before)
+                self.steps(*steps)
+                self.until(lambda: self.clipboard() == clipboard_after and self.shown()[0] == label1,
+                           f'{label1!r}, clipboard {clipboard_after!r}')
+
+    def test_a_refused_clipboard_changes_nothing_and_says_so(self):
+        self.steps('123')
+        self.d.execute_cdp_cmd('Browser.setPermission',
+                               {'origin': 'file://', 'permission': {'name': 'clipboard-read'}, 'setting': 'denied'})
+        self.steps('ctrl+v')
+        self.assertEqual(self.told(), 'クリップボードを読み取れませんでした。番号も記録もそのままです。')
+        self.expect_shown('         123', '6', 'PIRUMO')
+
+    def test_saving_by_download(self):
+        kept = 'ダウンロードが済んだことを確かめられませんでした。記録はそのまま残っています。'
+        for answer, title_after in [('keep', '2件記録'), ('close', '2件記録'), ('clear', 'PIRUMO')]:
+            with self.subTest(answer=answer):
+                self.setUp()
+                self.js('delete window.showSaveFilePicker')
+                self.recorded_twice()
+                saved = os.path.join(self.browser.downloads, 'kiroku.txt')
+                if os.path.exists(saved):
+                    os.remove(saved)
+                self.steps('click:[data-key=save]')
+                self.until(lambda: self.js('return downloaded.open'), 'the download question')
+                self.assertIn('kiroku.txt をダウンロードしました', self.js('return downloadedText.textContent'))
+                self.until(lambda: pathlib.Path(saved).is_file()
+                           and pathlib.Path(saved).read_bytes() == b'1236\r\n1244\r\n', 'the log downloaded')
+                self.steps(*{'keep': ['␣'], 'clear': ['click:#downloaded [value=saved]'],
+                             'close': ['Esc']}[answer])
+                if answer != 'clear':
+                    self.assertEqual(self.told(), kept)
+                self.expect_shown('         124', '4', title_after)
+                self.assertEqual(self.js('return Toolbar1.children[1].disabled'), title_after == 'PIRUMO')
+
+    def test_saving_through_the_save_picker(self):
+        # The picker's file: what was written, or how writing it fails.
+        fake_picker = '''
+            window.written = null;
+            window.offered = [];
+            window.showSaveFilePicker = async ({ suggestedName }) => {
+                offered.push(suggestedName);
+                if (arguments[0] === 'AbortError') throw new DOMException('', 'AbortError');
+                return { name: 'offered ' + suggestedName, createWritable: async () => {
+                    if (arguments[0]) throw new DOMException('', arguments[0]);
+                    const parts = [];
+                    return { write: async (b) => parts.push(...b), close: async () => { written = parts; },
+                             abort: async () => {} };
+                } };
+            };'''
+        for failure, told, title_after in [
+            (None, None, 'PIRUMO'),
+            ('AbortError', None, '2件記録'),
+            ('NotAllowedError', 'ファイルに保存できませんでした。記録はそのまま残っています。', '2件記録'),
+            ('NoModificationAllowedError', 'ほかのプログラムが使用中のファイルには保存できません。記録はそのまま残っています。',
+             '2件記録'),
+        ]:
+            with self.subTest(failure=failure):
+                self.setUp()
+                self.js(fake_picker, failure)
+                self.recorded_twice()
+                self.steps('click:[data-key=save]')
+                if told:
+                    self.assertEqual(self.told(), told)
+                self.expect_shown('         124', '4', title_after)
+                if not failure:
+                    self.assertEqual(bytes(self.js('return written')), b'1236\r\n1244\r\n')
+                    self.steps('click:[data-key=log]', 'ctrl+s')
+                    self.until(lambda: self.js('return written.length') == 6, 'saved again')
+                    # The name saved under is offered the next time.
+                    self.assertEqual(self.js('return offered'), ['kiroku.txt', 'offered kiroku.txt'])
+
+    def test_help_opens_in_the_page_and_gives_the_keyboard_back(self):
+        for opening in ('click:[data-key=help]', 'F1'):
+            with self.subTest(opening=opening):
+                self.setUp()
+                self.steps(opening)
+                self.until(lambda: self.js('return help.open'), 'help open')
+                self.assertIn('PIRUMO ヘルプ', self.d.find_element(By.ID, 'helpTitle').text)
+                self.steps('Esc')
+                self.until(lambda: not self.js('return help.open'), 'help closed')
+                self.steps('5')
+                self.expect_shown('           5', '1', 'PIRUMO')
+
+    def test_end(self):
+        # A tab the user opened stays, with a line instead of the window.
+        self.d.get('about:blank')
+        self.setUp()
+        self.steps('click:[data-key=end]')
+        self.until(lambda: self.js('return document.body.innerText') ==
+                   'PIRUMO を終了しました。このタブは閉じてかまいません。', 'the closing line')
+        # A window the page's opener made closes.
+        first = self.d.current_window_handle
+        self.js('window.open(arguments[0])', PAGE)
+        self.until(lambda: len(self.d.window_handles) == 2, 'a second window')
+        self.d.switch_to.window([h for h in self.d.window_handles if h != first][0])
+        self.until(lambda: self.js('return !!document.getElementById("Label2")'), 'loaded')
+        self.steps('click:[data-key=end]')
+        self.until(lambda: len(self.d.window_handles) == 1, 'the window closed')
+        self.d.switch_to.window(first)
+
+    def test_places_pictures_and_colours(self):
+        places = self.js('''return ['Form1', 'Toolbar1', 'Text1', 'Label1', 'Label2', 'UpCmd', 'DownCmd']
+            .concat([...Toolbar1.children].map((b, i) => i)).map(id => {
+                const e = typeof id === 'number' ? Toolbar1.children[id] : document.getElementById(id);
+                const r = e.getBoundingClientRect();
+                return [r.left, r.top, r.width, r.height];
+            })''')
+        self.assertEqual(places, [[0, 0, 144, 52], [0, 0, 144, 28], [64, 8, 14, 15], [6, 32, 97, 17],
+                                  [109, 32, 12, 17], [128, 29, 17, 12], [128, 40, 17, 12]]
+                         + [[24 * i, 3, 24, 22] for i in range(6)])
+        self.steps('123456789012')
+        self.until(lambda: self.js('return Label1.scrollWidth <= Label1.clientWidth'), 'twelve digits fit')
+        self.d.execute_cdp_cmd('Emulation.setEmulatedMedia',
+                               {'features': [{'name': 'prefers-color-scheme', 'value': 'dark'}]})
+        self.assertEqual(self.js('return [Label1, Label2].map(l => getComputedStyle(l).color + getComputedStyle(l).backgroundColor)'),
+                         ['rgb(0, 0, 0)rgb(255, 255, 255)'] * 2)
+        self.d.execute_cdp_cmd('Emulation.setEmulatedMedia', {'features': []})
+        for scale in (1, 2):
+            self.d.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
+                                   {'width': 400, 'height': 300, 'deviceScaleFactor': scale, 'mobile': False})
+            self.setUp()
+            self.until(lambda: self.js('return [...document.querySelectorAll("#Form1 img")].map(i => i.currentSrc '
+                                       '=== (arguments[0] === 2 ? i.previousSibling.srcset : i.src))', scale)
+                       == [True] * 8, f'the pictures drawn for {scale}x')
+        self.d.execute_cdp_cmd('Emulation.clearDeviceMetricsOverride', {})
+
+    def test_names_for_screen_readers_and_an_accessibility_check(self):
+        self.assertEqual(self.js('return [...Toolbar1.children].map(b => b.ariaLabel + b.title)'),
+                         [t + t for t in TOOL_TIPS])
+        self.assertEqual(self.js('return [UpCmd.ariaLabel, DownCmd.ariaLabel]'), ['1 増やす', '1 減らす'])
+        self.steps('123')
+        self.js(AXE)
+        for state in ('window', 'help'):
+            if state == 'help':
+                self.steps('F1')
+                self.until(lambda: self.js('return help.open'), 'help open')
+            violations = self.d.execute_async_script(
+                'axe.run().then(r => arguments[0](r.violations.map(v => v.id + ": " + v.nodes.map(n => n.html))))')
+            self.assertEqual(violations, [], state)
+
+    def test_nothing_but_the_page_itself_was_loaded(self):
+        self.steps('123', 'click:[data-key=help]')
+        self.assertEqual(self.js('return performance.getEntriesByType("resource").map(e => e.name)'), [])
+        self.assertEqual(self.js('return location.protocol'), 'file:')
+
+
+if __name__ == '__main__':
+    unittest.main(argv=sys.argv[:1], verbosity=2)

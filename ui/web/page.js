@@ -1,0 +1,228 @@
+'use strict';
+// PIRUMO's page: every event goes to the calculator, compiled to WebAssembly
+// from the same sources as the desktop windows, and the calculator works the
+// page through the imports below, as it works a desktop window.
+(() => {
+    const OUTCOME = @OUTCOMES@;
+    const DOWNLOAD_NAME = 'kiroku.txt';
+    const ENDED_TEXT = 'PIRUMO を終了しました。このタブは閉じてかまいません。';
+    const downloadQuestion = (name) =>
+        `${name} をダウンロードしました。ファイルが保存されたことを確かめてから、記録を消去してください。`;
+
+    const $ = (id) => document.getElementById(id);
+    const [text1, label1, label2, help, downloaded] = ['Text1', 'Label1', 'Label2', 'help', 'downloaded'].map($);
+    const toolButtons = [...$('Toolbar1').querySelectorAll('button')];
+    const encoder = new TextEncoder();
+    const decoder = new TextDecoder();
+
+    let core = null;          // the calculator's exports, once it has started
+    let running = false;      // a call into the calculator has not ended yet
+    let handed = null;        // bytes the calculator is about to take in
+    let pickedFile = null;    // the file chosen in the save picker, or null to download
+    let labelsFitted = false;
+
+    const bytesAt = (at, length) => new Uint8Array(core.memory.buffer, at, length);
+    const textAt = (at, length) => decoder.decode(bytesAt(at, length));
+    // Hands a text (or none) to the calculator: its length now, its bytes at take_text.
+    const hand = (text) => {
+        handed = text === null ? null : encoder.encode(text);
+        return handed ? handed.length : -1;
+    };
+
+    // A call that waits for the browser: the first time through, the import
+    // starts the browser's work and the calculator unwinds out of its
+    // procedure; when the work is done, the calculator is wound back into
+    // the same import, which now returns the answer.
+    let awaited = null;
+    let answer = 0;
+    let rewinding = false;
+    const waiting = (work) => (...args) => {
+        if (rewinding) {
+            rewinding = false;
+            core.asyncify_stop_rewind();
+            return answer;
+        }
+        awaited = work(...args);
+        const place = core.suspended_call();
+        const view = new DataView(core.memory.buffer);
+        view.setUint32(place, place + 8, true);
+        view.setUint32(place + 4, place + core.suspended_call_size(), true);
+        core.asyncify_start_unwind(place);
+        return 0;
+    };
+
+    // Runs one procedure of the calculator to its end. Like a desktop
+    // window with a dialog open, the page takes no other event meanwhile.
+    async function run(procedure) {
+        if (!core || running)
+            return;
+        running = true;
+        try {
+            procedure();
+            while (awaited) {
+                core.asyncify_stop_unwind();
+                answer = await awaited;
+                awaited = null;
+                rewinding = true;
+                core.asyncify_start_rewind(core.suspended_call());
+                procedure();
+            }
+        } finally {
+            running = false;
+        }
+    }
+
+    // A label's font is made smaller only where the fixed-pitch face found
+    // is too wide for twelve digits.
+    function fitLabels() {
+        labelsFitted = true;
+        for (const label of [label1, label2]) {
+            let size = parseFloat(getComputedStyle(label).fontSize);
+            while (label.scrollWidth > label.clientWidth && size > 6)
+                label.style.fontSize = `${--size}px`;
+        }
+    }
+
+    function download(bytes, name) {
+        const address = URL.createObjectURL(new Blob([bytes], { type: 'text/plain' }));
+        const link = document.createElement('a');
+        link.href = address;
+        link.download = name;
+        link.click();
+        setTimeout(() => URL.revokeObjectURL(address), 60000);
+    }
+
+    async function askSaveFileName(offered) {
+        const name = offered || DOWNLOAD_NAME;
+        pickedFile = null;
+        if (window.showSaveFilePicker) {
+            try {
+                pickedFile = await window.showSaveFilePicker({ suggestedName: name });
+                return hand(pickedFile.name);
+            } catch (error) {
+                if (error.name === 'AbortError')
+                    return hand(null);
+                // Refused here (a sandboxed frame, say): download instead.
+            }
+        }
+        return hand(name);
+    }
+
+    // Whether a download arrived is known only to the user: asked in the
+    // page, which goes on meanwhile, so that the download can finish.
+    function askWhetherDownloaded(name) {
+        $('downloadedText').textContent = downloadQuestion(name);
+        downloaded.returnValue = '';
+        downloaded.showModal();
+        return new Promise((resolve) => downloaded.addEventListener('close', () =>
+            resolve(downloaded.returnValue === 'saved' ? OUTCOME.Saved : OUTCOME.Unconfirmed), { once: true }));
+    }
+
+    async function writeFile(bytes) {
+        if (!pickedFile) {
+            download(bytes, DOWNLOAD_NAME);
+            return askWhetherDownloaded(DOWNLOAD_NAME);
+        }
+        let writer = null;
+        try {
+            // The browser writes beside the file and replaces it only at close.
+            writer = await pickedFile.createWritable();
+            await writer.write(bytes);
+            await writer.close();
+            return OUTCOME.Saved;
+        } catch (error) {
+            if (writer)
+                await writer.abort().catch(() => {});
+            return error.name === 'NoModificationAllowedError' ? OUTCOME.FileInUse : OUTCOME.Failed;
+        }
+    }
+
+    function endProgram() {
+        core = null;
+        window.close();
+        // Still here: a tab the user opened may not be closed by its page.
+        const line = document.createElement('p');
+        line.id = 'ended';
+        line.textContent = ENDED_TEXT;
+        document.body.replaceChildren(line);
+    }
+
+    const page = {
+        set_label(which, at, length) {
+            const text = textAt(at, length);
+            (which === 1 ? label1 : label2).textContent = text;
+            if (text && !labelsFitted)
+                fitLabels();
+        },
+        set_caption(at, length) { document.title = textAt(at, length); },
+        set_save_enabled(enabled) { toolButtons[1].disabled = !enabled; },
+        focus_text1() { text1.focus(); },
+        tell(at, length) { alert(textAt(at, length)); },
+        open_help() {
+            if (!help.open)
+                help.showModal();
+        },
+        end_program: endProgram,
+        take_text(at) {
+            bytesAt(at, handed.length).set(handed);
+            handed = null;
+        },
+        write_clipboard: waiting(async (at, length) => {
+            const text = textAt(at, length);
+            try {
+                await navigator.clipboard.writeText(text);
+                return 1;
+            } catch {
+                return 0;
+            }
+        }),
+        read_clipboard: waiting(async () => {
+            try {
+                return hand(await navigator.clipboard.readText());
+            } catch {
+                return hand(null);
+            }
+        }),
+        ask_save_file_name: waiting((at, length) => askSaveFileName(textAt(at, length))),
+        write_file: waiting((at, length) => writeFile(bytesAt(at, length).slice())),
+    };
+
+    text1.addEventListener('keydown', (event) => {
+        if (!core || event.isComposing)
+            return;
+        const code = encoder.encode(event.code);
+        const key = encoder.encode(event.key);
+        if (code.length + key.length > core.key_names_size())
+            return;
+        bytesAt(core.key_names(), code.length).set(code);
+        bytesAt(core.key_names() + code.length, key.length).set(key);
+        const keyCode = core.key_code(code.length, key.length);
+        if (!keyCode)
+            return;  // not PIRUMO's key: the browser keeps it
+        event.preventDefault();
+        const { shiftKey, ctrlKey, metaKey, altKey } = event;
+        // Command on a Mac does what Ctrl does elsewhere.
+        run(() => core.key_down(keyCode, shiftKey, ctrlKey || metaKey, altKey));
+    });
+    toolButtons.forEach((button, place) =>
+        button.addEventListener('click', () => run(() => core.toolbar_click(place))));
+    $('UpCmd').addEventListener('click', () => run(() => core.up_click()));
+    $('DownCmd').addEventListener('click', () => run(() => core.down_click()));
+    // A click anywhere in the window leaves the keyboard with Text1.
+    $('Form1').addEventListener('mousedown', (event) => {
+        event.preventDefault();
+        text1.focus();
+    });
+    window.addEventListener('focus', () => {
+        if (!help.open && !downloaded.open)
+            text1.focus();
+    });
+
+    const wasm = Uint8Array.from(atob($('core').textContent.trim()), (c) => c.charCodeAt(0));
+    WebAssembly.instantiate(wasm, { page }).then(({ instance }) => {
+        core = instance.exports;
+        core._initialize?.();
+        run(() => core.start());
+        text1.focus();
+    });
+})();

@@ -1,0 +1,103 @@
+// Prints, as JSON, what the web page is built from and shares with the
+// desktop windows: the controls' places, the texts, the save outcomes the
+// page reports, and the pictures' pixels. Run at build time by
+// build_page.py's caller; the page itself never sees this program.
+
+#include "calculator.h"
+#include "picturepixels.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace {
+
+void printText(std::string_view text)
+{
+    std::putchar('"');
+    for (const char c : text) {
+        if (c == '"' || c == '\\')
+            std::putchar('\\');
+        std::putchar(c);
+    }
+    std::putchar('"');
+}
+
+void printPlace(const char *name, const pirumo::Twips &twips)
+{
+    const pirumo::PixelRect r = pirumo::toPixels(twips);
+    std::printf("\"%s\": [%d, %d, %d, %d]", name, r.left, r.top, r.width(), r.height());
+}
+
+void printPixels(const PicturePixels &p)
+{
+    std::printf("{\"width\": %d, \"height\": %d, \"argb\": \"", p.width, p.height);
+    for (const std::uint32_t pixel : p.argb)
+        std::printf("%08x", static_cast<unsigned>(pixel));
+    std::printf("\"}");
+}
+
+// The picture at 1x and at 2x for dense screens.
+void printPicture(std::string_view name, const PicturePixels &once, const PicturePixels &twice)
+{
+    printText(name);
+    std::printf(": [");
+    printPixels(once);
+    std::printf(", ");
+    printPixels(twice);
+    std::printf("]");
+}
+
+} // namespace
+
+int main()
+{
+    std::printf("{\n\"productName\": ");
+    printText(pirumo::kProductName);
+    std::printf(",\n\"places\": {");
+    printPlace("Form1", pirumo::kClient);
+    std::printf(", ");
+    printPlace("Toolbar1", pirumo::kToolbar);
+    std::printf(", ");
+    printPlace("Text1", pirumo::kText1);
+    std::printf(", ");
+    printPlace("Label1", pirumo::kLabel1);
+    std::printf(", ");
+    printPlace("Label2", pirumo::kLabel2);
+    std::printf(", ");
+    printPlace("UpCmd", pirumo::kUpCmd);
+    std::printf(", ");
+    printPlace("DownCmd", pirumo::kDownCmd);
+    std::printf("},\n\"toolButton\": [%d, %d], \"toolPicture\": %d, \"stepPicture\": %d,\n", pirumo::kToolButtonWidth,
+                pirumo::kToolButtonHeight, pirumo::kToolPicture, pirumo::kStepPicture);
+    std::printf("\"entryFont\": %d, \"checkFont\": %d,\n", pirumo::kEntryFontPixels, pirumo::kCheckFontPixels);
+    std::printf("\"upName\": ");
+    printText(pirumo::kUpCmdName);
+    std::printf(", \"downName\": ");
+    printText(pirumo::kDownCmdName);
+    std::printf(",\n\"outcomes\": {\"Saved\": %d, \"Failed\": %d, \"FileInUse\": %d, \"Unconfirmed\": %d},\n",
+                static_cast<int>(pirumo::SaveOutcome::Saved), static_cast<int>(pirumo::SaveOutcome::Failed),
+                static_cast<int>(pirumo::SaveOutcome::FileInUse), static_cast<int>(pirumo::SaveOutcome::Unconfirmed));
+    std::printf("\"toolbar\": [");
+    const char *separator = "";
+    for (const pirumo::ToolbarButton &b : pirumo::kToolbarButtons) {
+        std::printf("%s{\"key\": ", separator);
+        printText(b.key);
+        std::printf(", \"toolTip\": ");
+        printText(b.toolTip);
+        std::printf("}");
+        separator = ", ";
+    }
+    std::printf("],\n\"pictures\": {\n");
+    for (const pirumo::ToolbarButton &b : pirumo::kToolbarButtons) {
+        printPicture(b.key, toolbarPicture(b.key, pirumo::kToolPicture),
+                     toolbarPicture(b.key, 2 * pirumo::kToolPicture));
+        std::printf(",\n");
+    }
+    for (const char *name : {"up", "down"}) {
+        printPicture(name, drawnPicture(name, 1), drawnPicture(name, 2));
+        std::printf(",\n");
+    }
+    printPicture("pirumo", drawnPicture("pirumo", 1), drawnPicture("pirumo", 2));
+    std::printf("\n}\n}\n");
+    return 0;
+}
