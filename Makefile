@@ -137,7 +137,7 @@ test-package: package
 bench: release windows web
 	bench/run.sh
 
-screenshot: build windows
+screenshot: build windows web
 	@for p in imagemagick qt6ct; do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || missing="$$missing $$p"; \
 	done; \
@@ -148,6 +148,7 @@ screenshot: build windows
 	QT_SCALE_FACTOR=2 tools/screenshot.sh pirumo-200
 	tools/screenshot.sh pirumo-windows tests/windows/wine.sh build-windows/pirumo.exe
 	WINE_DPI=144 tools/screenshot.sh pirumo-windows-150 tests/windows/wine.sh build-windows/pirumo.exe
+	tools/web_screenshot.py build-wasm/pirumo.html
 
 clean:
 	rm -rf build build-*

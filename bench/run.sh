@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Start-up and memory of PIRUMO against the floor, first as on most desktops
-# and then as with a screen reader running (Qt's AT-SPI bridge active); then
+# and then as with a screen reader running (Qt's AT-SPI bridge active);
+# pirumo.exe under Wine and pirumo.html in Chromium against their floors; then
 # the core's Google Benchmark figures and the keystroke time.
 # Usage: bench/run.sh [RUNS]   (the default is 20 runs of each program)
 set -euo pipefail
@@ -20,6 +21,10 @@ echo
 echo "pirumo.exe under Wine against a bare Win32 window with the same manifest, $runs runs each, interleaved:"
 "$root/bench/wine_startup.sh" "$runs"
 echo "Executable size: pirumo.exe $(stat -c %s "$root/build-windows/pirumo.exe") bytes"
+
+echo
+echo "pirumo.html in headless Chromium against a bare page with one label, $runs opens each, in turn:"
+/usr/bin/python3 "$root/bench/web_page.py" "$root/build-wasm/pirumo.html" "$runs"
 
 echo
 "$build/bench/core_bench" --benchmark_repetitions=1

@@ -6,8 +6,9 @@
 
 namespace pirumo {
 
-// What became of a save. Anything but Saved and Damaged left the file as it
-// was; the other outcomes name why, so the user can be told.
+// What became of a save. Saved, Damaged and Unconfirmed may have changed a
+// file; the other outcomes left it as it was and name why, so the user can
+// be told.
 enum class SaveOutcome {
     Saved,
     Failed,             // could not be written: no room, no permission, ...
@@ -18,7 +19,7 @@ enum class SaveOutcome {
     LinkLoop,           // a symbolic link that leads back to itself
     PipeWithoutReader,  // a named pipe that no program reads
     Damaged,            // the write failed and the old contents could not be put back
-    Unconfirmed,        // handed to the browser as a download that the user did not see arrive
+    Unconfirmed,        // handed to a browser as a download that the user did not see arrive
 };
 
 // What the calculator needs from its window and from the desktop around it.

@@ -218,11 +218,15 @@
             text1.focus();
     });
 
-    const wasm = Uint8Array.from(atob($('core').textContent.trim()), (c) => c.charCodeAt(0));
-    WebAssembly.instantiate(wasm, { page }).then(({ instance }) => {
+    // The calculator starts once the window has been drawn: decoding and
+    // compiling it first would hold back the first frame.
+    requestAnimationFrame(() => setTimeout(async () => {
+        const wasm = Uint8Array.from(atob($('core').textContent.trim()), (c) => c.charCodeAt(0));
+        const { instance } = await WebAssembly.instantiate(wasm, { page });
         core = instance.exports;
         core._initialize?.();
         run(() => core.start());
         text1.focus();
-    });
+        document.querySelector('main').removeAttribute('aria-busy');
+    }));
 })();

@@ -11,6 +11,16 @@
 
 namespace {
 
+struct Place
+{
+    const char *name;
+    pirumo::Twips twips;
+};
+
+constexpr Place kPlaces[] = {{"Form1", pirumo::kClient},    {"Toolbar1", pirumo::kToolbar}, {"Text1", pirumo::kText1},
+                             {"Label1", pirumo::kLabel1},   {"Label2", pirumo::kLabel2},    {"UpCmd", pirumo::kUpCmd},
+                             {"DownCmd", pirumo::kDownCmd}};
+
 void printText(std::string_view text)
 {
     std::putchar('"');
@@ -54,19 +64,12 @@ int main()
     std::printf("{\n\"productName\": ");
     printText(pirumo::kProductName);
     std::printf(",\n\"places\": {");
-    printPlace("Form1", pirumo::kClient);
-    std::printf(", ");
-    printPlace("Toolbar1", pirumo::kToolbar);
-    std::printf(", ");
-    printPlace("Text1", pirumo::kText1);
-    std::printf(", ");
-    printPlace("Label1", pirumo::kLabel1);
-    std::printf(", ");
-    printPlace("Label2", pirumo::kLabel2);
-    std::printf(", ");
-    printPlace("UpCmd", pirumo::kUpCmd);
-    std::printf(", ");
-    printPlace("DownCmd", pirumo::kDownCmd);
+    const char *separator = "";
+    for (const auto &[name, twips] : kPlaces) {
+        std::printf("%s", separator);
+        printPlace(name, twips);
+        separator = ", ";
+    }
     std::printf("},\n\"toolButton\": [%d, %d], \"toolPicture\": %d, \"stepPicture\": %d,\n", pirumo::kToolButtonWidth,
                 pirumo::kToolButtonHeight, pirumo::kToolPicture, pirumo::kStepPicture);
     std::printf("\"entryFont\": %d, \"checkFont\": %d,\n", pirumo::kEntryFontPixels, pirumo::kCheckFontPixels);
@@ -78,7 +81,7 @@ int main()
                 static_cast<int>(pirumo::SaveOutcome::Saved), static_cast<int>(pirumo::SaveOutcome::Failed),
                 static_cast<int>(pirumo::SaveOutcome::FileInUse), static_cast<int>(pirumo::SaveOutcome::Unconfirmed));
     std::printf("\"toolbar\": [");
-    const char *separator = "";
+    separator = "";
     for (const pirumo::ToolbarButton &b : pirumo::kToolbarButtons) {
         std::printf("%s{\"key\": ", separator);
         printText(b.key);

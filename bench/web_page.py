@@ -1,0 +1,90 @@
+#!/usr/bin/python3
+"""pirumo.html against a bare page with one label (floor_page.html), both
+opened from the disk in headless Chromium, in turn:
+
+- the size of the file;
+- the first contentful paint after opening it;
+- from a keystroke (sent through the browser's input pipeline) to the
+  start of the frame that draws the changed labels.
+
+    web_page.py PAGE [RUNS]
+"""
+import pathlib
+import random
+import statistics
+import sys
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / 'tests' / 'web'))
+from chromium import Chromium  # noqa: E402
+
+PAGES = {'pirumo': pathlib.Path(sys.argv[1]).resolve(),
+         'floor': pathlib.Path(__file__).resolve().parent / 'floor_page.html'}
+RUNS = int(sys.argv[2]) if len(sys.argv) > 2 else 20
+KEYS_PER_RUN = 12
+
+# Notes each keystroke's time and, at the first change to the page after it,
+# the start of the next frame.
+WATCH_KEYS = '''
+    window.delays = [];
+    let pressed = null;
+    addEventListener('keydown', (event) => { pressed = event.timeStamp; }, true);
+    new MutationObserver(() => {
+        if (pressed === null) return;
+        const at = pressed;
+        pressed = null;
+        requestAnimationFrame(() => delays.push(performance.now() - at));
+    }).observe(document.body, { subtree: true, childList: true, characterData: true });
+'''
+
+
+def first_paint(d, page):
+    d.get(page.as_uri())
+    return d.execute_async_script('''
+        const done = arguments[0];
+        const seen = () => performance.getEntriesByName('first-contentful-paint')[0];
+        const look = () => seen() ? done(seen().startTime) : setTimeout(look, 10);
+        look();''')
+
+
+def keystrokes(d, page):
+    d.get(page.as_uri())
+    d.execute_async_script('''
+        const done = arguments[0];
+        const look = () => document.querySelector('[aria-busy]') ? setTimeout(look, 10) : setTimeout(done, 100);
+        look();''')  # started and idle
+    d.execute_script(WATCH_KEYS)
+    for digit in '123456789012'[:KEYS_PER_RUN]:
+        for kind in ('rawKeyDown', 'char', 'keyUp'):
+            d.execute_cdp_cmd('Input.dispatchKeyEvent', {
+                'type': kind, 'code': f'Digit{digit}', 'key': digit, 'text': digit if kind == 'char' else '',
+                'windowsVirtualKeyCode': ord(digit)})
+        d.execute_async_script('requestAnimationFrame(() => requestAnimationFrame(arguments[0]))')
+    return d.execute_script('return delays')
+
+
+def main():
+    browser = Chromium()
+    d = browser.driver
+    paints = {name: [] for name in PAGES}
+    delays = {name: [] for name in PAGES}
+    try:
+        for _ in range(RUNS):
+            for name in random.sample(list(PAGES), len(PAGES)):
+                paints[name].append(first_paint(d, PAGES[name]))
+                delays[name] += keystrokes(d, PAGES[name])
+    finally:
+        browser.close()
+
+    print(f'  {"":38} {"PIRUMO":>9} {"floor":>9} {"ratio":>7}')
+    size = {name: page.stat().st_size for name, page in PAGES.items()}
+    print(f'  {"file size (bytes)":38} {size["pirumo"]:9d} {size["floor"]:9d}')
+    for label, figures in ((f'first contentful paint, {RUNS} opens (ms)', paints),
+                           (f'keystroke to frame, {RUNS * KEYS_PER_RUN} keys (ms)', delays)):
+        for kind, stat in (('median', statistics.median), ('90th percentile',
+                                                            lambda v: statistics.quantiles(v, n=10)[-1])):
+            p, f = stat(figures['pirumo']), stat(figures['floor'])
+            print(f'  {label + ", " + kind:38} {p:9.2f} {f:9.2f} {p / f:7.2f}')
+
+
+if __name__ == '__main__':
+    main()
