@@ -20,6 +20,7 @@
     let handed = null;        // bytes the calculator is about to take in
     let pickedFile = null;    // the file chosen in the save picker, or null to download
     let labelsFitted = false;
+    let ended = false;        // by the end button, which ends at once
 
     const bytesAt = (at, length) => new Uint8Array(core.memory.buffer, at, length);
     const textAt = (at, length) => decoder.decode(bytesAt(at, length));
@@ -139,6 +140,7 @@
 
     function endProgram() {
         core = null;
+        ended = true;
         window.close();
         // Still here: a tab the user opened may not be closed by its page.
         const line = document.createElement('p');
@@ -208,10 +210,18 @@
         button.addEventListener('click', () => run(() => core.toolbar_click(place))));
     $('UpCmd').addEventListener('click', () => run(() => core.up_click()));
     $('DownCmd').addEventListener('click', () => run(() => core.down_click()));
-    // A click anywhere in the window leaves the keyboard with Text1.
-    $('Form1').addEventListener('mousedown', (event) => {
-        event.preventDefault();
-        text1.focus();
+    // A click anywhere on the page but a dialog leaves the keyboard with Text1.
+    document.addEventListener('mousedown', (event) => {
+        if (!ended && !event.target.closest('dialog')) {
+            event.preventDefault();
+            text1.focus();
+        }
+    });
+    // A tab closed or reloaded by mistake would take the log with it: the
+    // browser asks first while there are lines that were never saved.
+    window.addEventListener('beforeunload', (event) => {
+        if (!ended && !toolButtons[1].disabled)
+            event.preventDefault();
     });
     window.addEventListener('focus', () => {
         if (!help.open && !downloaded.open)
