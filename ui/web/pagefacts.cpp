@@ -1,7 +1,7 @@
 // Prints, as JSON, what the web page is built from and shares with the
 // desktop windows: the controls' places, the texts, the save outcomes the
-// page reports, and the pictures' pixels. Run at build time by
-// build_page.py's caller; the page itself never sees this program.
+// page reports, and the pictures' pixels. build_page.py runs it at build
+// time; the page itself never sees this program.
 
 #include "calculator.h"
 #include "picturepixels.h"
