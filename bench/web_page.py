@@ -47,18 +47,13 @@ def first_paint(d, page):
         look();''')
 
 
-def keystrokes(d, page):
-    d.get(page.as_uri())
-    d.execute_async_script('''
-        const done = arguments[0];
-        const look = () => document.querySelector('[aria-busy]') ? setTimeout(look, 10) : setTimeout(done, 100);
-        look();''')  # started and idle
+def keystrokes(browser, page):
+    d = browser.driver
+    browser.open(page.as_uri())
+    d.execute_async_script('setTimeout(arguments[0], 100)')  # idle
     d.execute_script(WATCH_KEYS)
     for digit in '123456789012'[:KEYS_PER_RUN]:
-        for kind in ('rawKeyDown', 'char', 'keyUp'):
-            d.execute_cdp_cmd('Input.dispatchKeyEvent', {
-                'type': kind, 'code': f'Digit{digit}', 'key': digit, 'text': digit if kind == 'char' else '',
-                'windowsVirtualKeyCode': ord(digit)})
+        browser.press(f'Digit{digit}', digit, ord(digit))
         d.execute_async_script('requestAnimationFrame(() => requestAnimationFrame(arguments[0]))')
     return d.execute_script('return delays')
 
@@ -73,7 +68,7 @@ def main():
         for _ in range(RUNS):
             for name in random.sample(list(PAGES), len(PAGES)):
                 paints[name].append(first_paint(d, PAGES[name]))
-                delays = keystrokes(d, PAGES[name])
+                delays = keystrokes(browser, PAGES[name])
                 changed[name] += delays['changed']
                 frames[name] += delays['frame']
     finally:

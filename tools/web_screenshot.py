@@ -23,11 +23,7 @@ for scale, suffix in ((1, ''), (2, '-200')):
     browser = Chromium(scale=scale)
     try:
         d = browser.driver
-        d.get(page)
-        d.execute_async_script('''
-            const done = arguments[0];
-            const look = () => document.querySelector('[aria-busy]') ? setTimeout(look, 10) : done();
-            look();''')
+        browser.open(page)
         ActionChains(d).send_keys('12345678901').perform()
         d.execute_async_script('requestAnimationFrame(() => requestAnimationFrame(arguments[0]))')
         d.find_element(By.ID, 'Form1').screenshot(str(docs / f'{name}{suffix}.png'))

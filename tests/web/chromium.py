@@ -1,5 +1,5 @@
 """Debian's Chromium, headless, driven through ChromeDriver: what the page's
-tests and benchmarks open it in."""
+tests, benchmarks and screenshots open it in."""
 import shutil
 import tempfile
 
@@ -26,6 +26,22 @@ class Chromium:
         self.driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
         self.driver.execute_cdp_cmd('Browser.setDownloadBehavior',
                                     {'behavior': 'allow', 'downloadPath': self.downloads})
+
+    def open(self, page):
+        """Opens the page and waits, polling for up to 10 s, until its calculator has started."""
+        self.driver.get(page)
+        self.driver.execute_async_script('''
+            const [done, deadline] = [arguments[0], performance.now() + 10000];
+            const look = () => document.querySelector('main')?.ariaBusy && performance.now() < deadline
+                ? setTimeout(look, 10) : done();
+            look();''')
+
+    def press(self, code, key, virtual_key):
+        """One key through the browser's own input path, named by its place and what it types."""
+        for kind in ('rawKeyDown', 'char', 'keyUp') if len(key) == 1 else ('rawKeyDown', 'keyUp'):
+            self.driver.execute_cdp_cmd('Input.dispatchKeyEvent', {
+                'type': kind, 'code': code, 'key': key, 'text': key if kind == 'char' else '',
+                'windowsVirtualKeyCode': virtual_key})
 
     def close(self):
         self.driver.quit()

@@ -47,7 +47,7 @@ class Page(unittest.TestCase):
     def setUp(self):
         self.d.execute_cdp_cmd('Browser.grantPermissions',
                                {'origin': 'file://', 'permissions': ['clipboardReadWrite', 'clipboardSanitizedWrite']})
-        self.d.get(PAGE)
+        self.browser.open(PAGE)
         self.until(lambda: self.js('return document.activeElement.id === "Text1" '
                                    '&& !document.querySelector("main").ariaBusy'), 'started, Text1 has the keyboard')
 
@@ -60,11 +60,7 @@ class Page(unittest.TestCase):
     def steps(self, *steps):
         for step in steps:
             if step in PLACED:
-                code, key, vk = PLACED[step]
-                for kind in ('rawKeyDown', 'char', 'keyUp') if len(key) == 1 else ('rawKeyDown', 'keyUp'):
-                    self.d.execute_cdp_cmd('Input.dispatchKeyEvent', {
-                        'type': kind, 'code': code, 'key': key, 'text': key if kind == 'char' else '',
-                        'windowsVirtualKeyCode': vk})
+                self.browser.press(*PLACED[step])
             elif step.startswith('click:'):
                 self.d.find_element(By.CSS_SELECTOR, step[len('click:'):]).click()
             elif step.startswith('ctrl+') or step.startswith('shift+'):
