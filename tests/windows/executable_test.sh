@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Reads back what Windows will see in pirumo.exe: a GUI program that needs
-# only Windows' own DLLs, with its version record, icon and manifest.
+# only what Windows 7 SP1's own DLLs export, with its version record, icon and
+# manifest.
 # Usage: executable_test.sh OBJDUMP WRESTOOL pirumo.exe
 set -uo pipefail
 objdump=$1
@@ -18,7 +19,13 @@ check "a GUI program" grep -q 'Subsystem.*(Windows GUI)' <<<"$headers"
 foreign=$(grep 'DLL Name:' <<<"$headers" | awk '{print toupper($3)}' |
     grep -vxE 'KERNEL32.DLL|USER32.DLL|GDI32.DLL|COMCTL32.DLL|IMM32.DLL|MSVCRT.DLL')
 check "imports only Windows' own DLLs (not: $foreign)" test -z "$foreign"
-for flag in DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT; do  # ASLR, 64-bit ASLR, no executable data
+# Each imported function as "DLL FUNCTION", against those Windows 7 SP1 has.
+newer=$(awk '/DLL Name:/ {dll = toupper($3)} /^\t[0-9a-f]+\t +[0-9]+ +[A-Za-z_]/ {print dll, $3}' <<<"$headers" |
+    grep -vxF -f <(grep -v '^#' "$(dirname "$0")/windows7_exports.txt" | grep .))
+check "imports nothing that Windows 7 SP1 lacks (not: ${newer//$'\n'/, })" test -z "$newer"
+flags="DYNAMIC_BASE NX_COMPAT"  # ASLR, no executable data
+grep -q 'file format pei-x86-64' <<<"$headers" && flags+=" HIGH_ENTROPY_VA"  # 64-bit ASLR
+for flag in $flags; do
     check "$flag" grep -q "^[[:space:]]*$flag\$" <<<"$headers"
 done
 check "no link time in the header (two builds give the same bytes)" \
@@ -44,6 +51,8 @@ done
 manifest=$("$wrestool" -x --raw --type=24 "$exe")
 check "common controls 6" grep -q 'Microsoft.Windows.Common-Controls" version="6.0.0.0"' <<<"$manifest"
 check "per-monitor DPI aware" grep -q 'PerMonitorV2' <<<"$manifest"
+check "DPI aware before Windows 10" grep -q '<dpiAware[^>]*>true/pm<' <<<"$manifest"
+check "made for Windows 7 and later" grep -q 'supportedOS Id="{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"' <<<"$manifest"
 check "long paths" grep -q '<longPathAware[^>]*>true<' <<<"$manifest"
 
 echo "executable: $passes passed, $failures failed"

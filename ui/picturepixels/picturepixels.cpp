@@ -3,7 +3,6 @@
 #include "drawings.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -14,8 +13,12 @@ namespace {
 PicturePixels decode(const char *const *xpm)
 {
     PicturePixels image;
-    int colours = 0;
-    std::sscanf(xpm[0], "%d %d %d", &image.width, &image.height, &colours);
+    // "width height colours 1": strtol rather than sscanf, whose floating-point
+    // half would add some 30 KB to pirumo.exe.
+    char *next = nullptr;
+    image.width = static_cast<int>(std::strtol(xpm[0], &next, 10));
+    image.height = static_cast<int>(std::strtol(next, &next, 10));
+    const int colours = static_cast<int>(std::strtol(next, nullptr, 10));
     std::uint32_t palette[256] = {};
     for (int i = 1; i <= colours; ++i) {
         const char *hash = std::strchr(xpm[i], '#');

@@ -4,6 +4,7 @@
 #include "clipboard.h"
 #include "helpcopy.h"
 #include "savefile.h"
+#include "systemfunction.h"
 #include "widetext.h"
 
 #include <commctrl.h>
@@ -107,15 +108,6 @@ HFONT labelFont(int pixels, int weight, const wchar_t *sample, int width)
     return chosen ? chosen : createFont(L"", DEFAULT_CHARSET, pixels / 2, weight);
 }
 
-// comdlg32 and shell32 bring half a dozen more DLLs with them (printing,
-// shell helpers): they are loaded at the first save or help, not at start-up.
-template <typename Function>
-Function *systemFunction(const wchar_t *dll, const char *name)
-{
-    HMODULE module = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);  // kept loaded
-    return module ? reinterpret_cast<Function *>(reinterpret_cast<void *>(GetProcAddress(module, name))) : nullptr;
-}
-
 HWND createControl(HWND parent, const wchar_t *className, DWORD style, const wchar_t *name)
 {
     HWND control = CreateWindowExW(0, className, L"", kChild | style, 0, 0, 0, 0, parent, nullptr,
@@ -169,7 +161,7 @@ bool Form1::create(HINSTANCE programInstance, int showCommand)
     if (!CreateWindowExW(0, kClassName, caption.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                          CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this))
         return false;
-    dpi = GetDpiForWindow(hwnd);
+    dpi = dpiCalls.forWindow(hwnd);
 
     buildControls();
     buildToolbar();
@@ -241,8 +233,7 @@ void Form1::layout(const RECT *suggested)
     place(Label1, pirumo::kLabel1, dpi);
 
     const pirumo::PixelRect client = toPixels(pirumo::kClient, dpi);
-    RECT frame = {client.left, client.top, client.right, client.bottom};
-    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi);
+    const RECT frame = dpiCalls.windowRect({client.left, client.top, client.right, client.bottom}, kStyle, dpi);
     // Moved and sized in one step to where Windows suggests, so that the
     // window never straddles two monitors on the way.
     if (suggested)
@@ -258,8 +249,8 @@ void Form1::loadSmallIcon()
     // The title bar's icon at this monitor's size, drawn from the icon file's
     // nearest size rather than stretched.
     HICON icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                               GetSystemMetricsForDpi(SM_CXSMICON, dpi),
-                                               GetSystemMetricsForDpi(SM_CYSMICON, dpi), 0));
+                                               dpiCalls.systemMetric(SM_CXSMICON, dpi),
+                                               dpiCalls.systemMetric(SM_CYSMICON, dpi), 0));
     if (!icon)
         return;
     SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));

@@ -2,6 +2,7 @@
 #define PIRUMO_WIN32_FORM1_H
 
 #include "calculator.h"
+#include "dpicalls.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -14,7 +15,8 @@
 class Form1 : private pirumo::Window
 {
 public:
-    Form1() = default;
+    // A test passes DpiCalls::none() to see the window as older Windows show it.
+    explicit Form1(DpiCalls calls = DpiCalls::lookedUp()) : dpiCalls(calls) {}
     ~Form1() override;
     Form1(const Form1 &) = delete;
     Form1 &operator=(const Form1 &) = delete;
@@ -69,6 +71,7 @@ private:
     HWND Label2 = nullptr;
     HWND Label1 = nullptr;
 
+    const DpiCalls dpiCalls;
     UINT dpi = USER_DEFAULT_SCREEN_DPI;
     HFONT entryFont = nullptr;
     HFONT checkFont = nullptr;

@@ -1,19 +1,19 @@
-#include "form1.h"
+#include "program.h"
 
-#include <commctrl.h>
+#include <cstdlib>
+
+// An exception that nothing catches ends the program. The C++ library's own
+// handler would first write the exception's type to the standard error, which
+// a windowed program has not got, through a name demangler of some 50 KB:
+// pirumo.exe ends at once instead.
+namespace __gnu_cxx {
+void __verbose_terminate_handler()
+{
+    std::abort();
+}
+} // namespace __gnu_cxx
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-
-    Form1 window;
-    if (!window.create(instance, showCommand))
-        return 1;
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+    return runProgram(instance, showCommand, DpiCalls::lookedUp());
 }
