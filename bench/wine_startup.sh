@@ -12,16 +12,13 @@ other=${2:-}
 exe=$root/build-windows/pirumo.exe
 floor=$root/build-windows/bench/floor_window_win32.exe
 timer=$root/build-release/bench/map_timer
-wine=/usr/lib/wine/wine64
 . "$root/tests/e2e/xsession.sh"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-WINEPREFIX=$(mktemp -d)
-export WINEPREFIX
+. "$root/tests/windows/wine_prefix.sh"
 results=$(mktemp)
-trap '"$(dirname "$wine")/wineserver" -k 2>/dev/null; stop_x; rm -rf "$WINEPREFIX" "$results"' EXIT
+trap 'end_wine_prefix; stop_x; rm -rf "$results"' EXIT
 start_x
-"$(dirname "$wine")/wineserver" -p  # stays up between the runs
-"$wine" wineboot -i >/dev/null 2>&1
+new_wine_prefix x64
+"$wineserver" -p  # stays up between the runs
 
 for i in $(seq "$runs"); do
     for program in $(shuf -e pirumo floor ${other:+other}); do

@@ -1,15 +1,16 @@
-# Cross-builds pirumo.exe for 64-bit Windows with Debian's mingw-w64, and runs
-# the Windows test programs under Wine.
+# Cross-builds pirumo.exe with Debian's mingw-w64 for the processor that
+# mingw-w64-x86_64.cmake or mingw-w64-i686.cmake sets, and runs the Windows
+# test programs under Wine.
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(triplet ${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32)
 
 # The POSIX thread model: GoogleTest needs std::mutex, which GCC 12's win32
 # model lacks. -static links its thread library in, so no DLL follows.
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_C_COMPILER ${triplet}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${triplet}-g++-posix)
+set(CMAKE_RC_COMPILER ${triplet}-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH /usr/${triplet})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

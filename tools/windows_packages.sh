@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Packs build-windows/pirumo.exe and its help into the zip and the MSI, in
-# dist/, signing the program before packing and the MSI last when a
-# certificate is given:
+# Packs build-windows/pirumo.exe (or build-windows-x86's) and its help into
+# the zip and the MSI for its processor, in dist/, signing the program before
+# packing and the MSI last when a certificate is given:
 #   PIRUMO_SIGN_PFX=certificate.pfx PIRUMO_SIGN_PASSWORD=... make package
 # Usage: tools/windows_packages.sh BUILD-WINDOWS DIST
 set -euo pipefail
@@ -36,8 +36,8 @@ fi
 touch -d "@$epoch" "$stage"/*
 
 # The zip: one folder, fixed order and times.
-zip=$dist/pirumo-$VERSION_TEXT-windows-x64.zip
-/usr/bin/python3 - "$zip" "pirumo-$VERSION_TEXT-windows-x64" "$stage" "$epoch" <<'PY'
+zip=$dist/pirumo-$VERSION_TEXT-windows-$ARCHITECTURE.zip
+/usr/bin/python3 - "$zip" "pirumo-$VERSION_TEXT-windows-$ARCHITECTURE" "$stage" "$epoch" <<'PY'
 import sys, time, zipfile
 out, folder, stage, epoch = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4])
 stamp = time.gmtime(max(epoch, 315532800))[:6]  # zip times start in 1980
@@ -50,22 +50,33 @@ with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED) as z:
             z.writestr(info, f.read())
 PY
 
-# The MSI: its codes follow from the upgrade code and the version.
-code() { /usr/bin/python3 -c "import uuid, sys; print(uuid.uuid5(uuid.UUID(sys.argv[1]), sys.argv[2]))" "$UPGRADE_CODE" "$1"; }
-msi=$dist/pirumo-$VERSION_TEXT-x64.msi
+# The MSI: its codes follow from the upgrade code, which both processors
+# share so that a newer version of either replaces an older one, and the
+# version; the x86 package's codes from its processor too.
+code() {
+    local name=$1
+    [ "$ARCHITECTURE" == x64 ] || name+=" $ARCHITECTURE"
+    /usr/bin/python3 -c "import uuid, sys; print(uuid.uuid5(uuid.UUID(sys.argv[1]), sys.argv[2]))" "$UPGRADE_CODE" "$name"
+}
+if [ "$ARCHITECTURE" == x64 ]; then
+    program_files=ProgramFiles64Folder win64=yes platform=x64
+else
+    program_files=ProgramFilesFolder win64=no platform=Intel
+fi
+msi=$dist/pirumo-$VERSION_TEXT-$ARCHITECTURE.msi
 package_code=$(code "package $MSI_VERSION")
 (
     cd "$stage"
     # Japanese text is stored as code page 932 only with WINDOWS_LANGUAGE=ja,
     # for wixl and msibuild alike; the summary stays ASCII.
     export WINDOWS_LANGUAGE=ja
-    wixl -a x64 -D Version="$MSI_VERSION" -D ProductName="$PRODUCT_NAME" -D Manufacturer="$MANUFACTURER" \
+    wixl -a "$ARCHITECTURE" -D Version="$MSI_VERSION" -D ProductName="$PRODUCT_NAME" -D Manufacturer="$MANUFACTURER" \
         -D UpgradeCode="$UPGRADE_CODE" -D ProductCode="$(code "product $MSI_VERSION")" \
         -D PackageCode="$package_code" -D ComponentCode="$(code "component Program")" \
-        -o pirumo.msi pirumo.wxs
+        -D ProgramFilesFolder="$program_files" -D Win64="$win64" -o pirumo.msi pirumo.wxs
     printf '\r\n\r\n932\t_ForceCodepage\r\n' >_ForceCodepage.idt
     msibuild pirumo.msi -i _ForceCodepage.idt
-    msibuild pirumo.msi -s "$PRODUCT_NAME $VERSION_TEXT" "$MANUFACTURER" "x64;1041" "{${package_code^^}}"
+    msibuild pirumo.msi -s "$PRODUCT_NAME $VERSION_TEXT" "$MANUFACTURER" "$platform;1041" "{${package_code^^}}"
     /usr/bin/python3 "$root/tools/msi_times.py" pirumo.msi
 )
 [ -z "${PIRUMO_SIGN_PFX:-}" ] || sign "$stage/pirumo.msi"  # last: nothing may change it after

@@ -2,14 +2,19 @@
 # Installs the MSI under Wine in a private prefix as an office would, silently:
 # the files, the Start menu entry, the entry under Apps, the installed program
 # starting; then an upgrade to a later version made here, an older version
-# refused, and removal leaving nothing of PIRUMO behind.
+# refused, and removal leaving nothing of PIRUMO behind. The x86 package is
+# installed on 32-bit Windows.
 # Usage: msi_test.sh BUILD-WINDOWS pirumo-1.00-x64.msi
+#        msi_test.sh BUILD-WINDOWS-X86 pirumo-1.00-x86.msi
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 . "$here/../e2e/xsession.sh"
+. "$here/../windows/wine_prefix.sh"
 build=$1
 msi=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
+architecture=${msi##*-}
+architecture=${architecture%.msi}
 
 failures=0
 passes=0
@@ -17,15 +22,10 @@ check() {  # check WHAT COMMAND...
     if "${@:2}" >/dev/null 2>&1; then passes=$((passes + 1)); else failures=$((failures + 1)); echo "FAIL: $1"; fi
 }
 
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-WINEPREFIX=$(mktemp -d)
-export WINEPREFIX
 later=$(mktemp -d)
-trap 'end_started; "$wineserver" -k 2>/dev/null; stop_x; rm -rf "$WINEPREFIX" "$later"' EXIT
+trap 'end_started; end_wine_prefix; stop_x; rm -rf "$later"' EXIT
 start_x || exit 1
-"$wine" wineboot -i >/dev/null 2>&1
+new_wine_prefix "$architecture" || exit
 
 windows_path() { echo "Z:${1//\//\\}"; }
 msiexec() {  # msiexec ARGS...: its exit status, which Wine gives modulo 256
@@ -66,7 +66,7 @@ end_started
 
 # A later version, made here from the same program.
 PIRUMO_MSI_VERSION=1.1.0 PIRUMO_VERSION_TEXT=1.10 "$root/tools/windows_packages.sh" "$build" "$later" >/dev/null
-msiexec /i "$(windows_path "$later/pirumo-1.10-x64.msi")" /qn
+msiexec /i "$(windows_path "$later/pirumo-1.10-$architecture.msi")" /qn
 check "a later version installs over it" test $? -eq 0
 check "and leaves one entry under Apps" test "$(apps_entries)" == "PIRUMO 1.1.0 no-modify"
 check "and one Start menu entry" test "$(shortcuts)" -eq 1
@@ -78,7 +78,7 @@ check "saying why in Japanese" grep -q "より新しいバージョンの PIRUMO
     <(WINDOWS_LANGUAGE=ja msiinfo export "$msi" LaunchCondition 2>/dev/null)
 check "and changes nothing" test "$(apps_entries)" == "PIRUMO 1.1.0 no-modify"
 
-msiexec /x "$(windows_path "$later/pirumo-1.10-x64.msi")" /qn
+msiexec /x "$(windows_path "$later/pirumo-1.10-$architecture.msi")" /qn
 check "uninstalls silently" test $? -eq 0
 check "no folder left in Program Files" test ! -e "$program_files"
 check "no Start menu entry left" test "$(shortcuts)" -eq 0

@@ -1,0 +1,3 @@
+# pirumo.exe for 32-bit Windows, which 64-bit Windows runs too.
+set(CMAKE_SYSTEM_PROCESSOR i686)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

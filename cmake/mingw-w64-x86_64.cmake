@@ -1,0 +1,3 @@
+# pirumo.exe for 64-bit Windows.
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
