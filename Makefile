@@ -1,26 +1,52 @@
 # Two commands do everything on a fresh Debian or Ubuntu machine:
-#   make run    install what is missing, build, start PIRUMO
-#   make test   install what is missing, build, run the whole test suite
+#   make run    install what building and running the window needs, build, start PIRUMO
+#   make test   install what the tests need, build, run the whole test suite
+# Each target installs only the packages it needs (see the README).
 
 SHELL := /bin/bash
 SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 
-BUILD_PACKAGES := cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev \
-                  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic libxcb1-dev
-TEST_PACKAGES := xvfb xauth xdotool xclip clang libclang-rt-14-dev valgrind \
-                 desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev \
-                 x11-utils dbus at-spi2-core fonts-dejavu-core
-# pirumo.exe: cross-built with mingw-w64, its tests run under Wine.
-WINDOWS_PACKAGES := g++-mingw-w64-x86-64 googletest wine64 icoutils
-# pirumo.html: the calculator compiled to WebAssembly (clang, binaryen), its
-# tests run under Node.js and the page's in Chromium, headless, with the
-# accessibility checker from npm.
-WASM_PACKAGES := clang-14 lld-14 wasi-libc libc++-14-dev-wasm32 libclang-rt-14-dev-wasm32 binaryen nodejs \
-                 chromium chromium-driver python3-selenium iproute2
-# The packages and their checks: the MSI (wixl, msibuild), signing, lintian,
-# hardening-check.
-PACKAGE_PACKAGES := wixl msitools python3-olefile osslsigncode lintian devscripts
+# The Qt window.
+RUN_PACKAGES := cmake ninja-build g++ make pkg-config \
+                qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic libxcb1-dev
+# Its tests: GoogleTest and QtTest, a private X server driven by xdotool, the
+# screen reader's bus, a font without Japanese, the desktop files' checkers,
+# the Windows resource script's compiler.
+TEST_PACKAGES := libgtest-dev libgmock-dev xvfb xauth xdotool xclip x11-utils dbus at-spi2-core \
+                 fonts-dejavu-core desktop-file-utils appstream binutils-mingw-w64-x86-64
+# The sanitizers and the fuzzer (clang), and valgrind.
+CHECK_PACKAGES := clang libclang-rt-14-dev valgrind
+# pirumo.exe for x64 and x86, cross-built with mingw-w64; its tests run under
+# Wine, the x86 one on Wine's 32-bit side.
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+WINDOWS_TEST_PACKAGES := googletest wine64 wine32:i386 icoutils
+# pirumo.html: the calculator compiled to WebAssembly (clang, binaryen), the
+# page built with Node.js.
+WEB_PACKAGES := clang-14 lld-14 wasi-libc libc++-14-dev-wasm32 libclang-rt-14-dev-wasm32 binaryen nodejs
+# Its tests: the core's under Node.js, the page's in Chromium, headless, with
+# the accessibility checker from npm (Debian's, unless Node.js came with one).
+WEB_TEST_PACKAGES := googletest chromium chromium-driver python3-selenium iproute2 $(if $(shell command -v npm),,npm)
+# The packages: the .deb with Debian's hardening flags, the MSI (wixl,
+# msibuild), signing, lintian, hardening-check.
+PACKAGE_PACKAGES := dpkg-dev wixl msitools python3-olefile osslsigncode lintian devscripts
 BENCH_PACKAGES := libbenchmark-dev libx11-dev libxdamage-dev bc
+SCREENSHOT_PACKAGES := imagemagick qt6ct
+
+# $(call install,PACKAGES): installs those of PACKAGES that are missing, one
+# target at a time (make -j), adding i386 packages to dpkg where asked.
+define install
+@missing=$$(for p in $(1); do \
+    dpkg-query -W -f='$${Status}\n' "$$p" 2>/dev/null | grep -q '^install ok installed' || echo "$$p"; \
+done); \
+if [ -n "$$missing" ]; then \
+    echo "Installing:" $$missing; \
+    $(SUDO) flock /tmp/pirumo-install.lock bash -c ' \
+        if [[ " $$0 $$* " == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then \
+            dpkg --add-architecture i386; fi; \
+        apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$$0" "$$@"' \
+        $$missing; \
+fi
+endef
 
 FUZZ_SECONDS ?= 60
 
@@ -31,36 +57,18 @@ ifneq ($(SOURCE_DATE_EPOCH),)
 export SOURCE_DATE_EPOCH
 endif
 
-# The packaged program is built with Debian's own flags: hardening (stack
-# protector, FORTIFY_SOURCE, relro and immediate binding) and source paths
-# left out of the binary. Control-flow protection is added: every object of
-# ours carries it, but Debian 12's crt1.o and crti.o carry no note saying so,
-# which would drop the mark from the program, so the linker is told to keep it.
-buildflags = $(shell DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get $(1))
-RELEASE_FLAGS = -DCMAKE_CXX_FLAGS="$(call buildflags,CPPFLAGS) $(call buildflags,CXXFLAGS) -fcf-protection" \
-                -DCMAKE_EXE_LINKER_FLAGS="$(call buildflags,LDFLAGS) -Wl,-z,ibt -Wl,-z,shstk"
-
 # Named after the version that CMakeLists.txt sets; found once made.
 DEB = $(wildcard build-release/pirumo_*_amd64.deb)
 
-.PHONY: all deps build run test test-default test-asan fuzz memcheck release package test-package bench reproducible \
-        windows test-windows web test-web screenshot clean
+.PHONY: all build run build-tests test test-default test-asan fuzz memcheck release package test-package \
+        bench reproducible windows test-windows web test-web screenshot clean
 
 all: build
 
-deps:
-	@missing=$$(for p in $(BUILD_PACKAGES) $(TEST_PACKAGES) $(BENCH_PACKAGES) $(WINDOWS_PACKAGES) $(PACKAGE_PACKAGES) $(WASM_PACKAGES); do \
-	    dpkg-query -W -f='$${Status}\n' "$$p" 2>/dev/null | grep -q '^install ok installed' || echo "$$p"; \
-	done); \
-	command -v npm >/dev/null || missing="$$missing npm"; \
-	if [ -n "$$missing" ]; then \
-	    echo "Installing:" $$missing; \
-	    $(SUDO) apt-get update && \
-	    $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
-	fi
-
-build: deps
-	cmake --preset default
+# The window alone, without its tests.
+build:
+	$(call install,$(RUN_PACKAGES))
+	cmake --preset default -DBUILD_TESTING=OFF
 	cmake --build --preset default
 
 run: build
@@ -68,81 +76,108 @@ run: build
 
 # The whole suite: the default build, the same tests under AddressSanitizer
 # and UndefinedBehaviorSanitizer, a bounded fuzzing run, valgrind, the
-# Debian package unpacked, checked and started, the MSI installed, upgraded
-# and removed under Wine, signing, two builds compared byte for byte,
-# pirumo.exe under Wine, the core's tests compiled to WebAssembly and the
-# web page in a browser.
+# Debian package unpacked, checked and started, the MSIs installed, upgraded
+# and removed under Wine, signing, a second build compared byte for byte,
+# pirumo.exe for x64 and x86 under Wine, the core's tests compiled to
+# WebAssembly and the web page in a browser. make -j2 runs stages side by side.
 test: test-default test-asan fuzz memcheck test-package reproducible test-windows test-web
 
-test-default: build
-	ctest --preset default
+build-tests:
+	$(call install,$(RUN_PACKAGES) $(TEST_PACKAGES))
+	cmake --preset default -DBUILD_TESTING=ON
+	cmake --build --preset default
 
-test-asan: deps
+test-default: build-tests
+	ctest --preset default -j2
+
+test-asan:
+	$(call install,$(RUN_PACKAGES) $(TEST_PACKAGES) $(CHECK_PACKAGES))
 	cmake --preset asan
 	cmake --build --preset asan
-	ctest --preset asan
+	ctest --preset asan -j2
 
-fuzz: deps
+fuzz:
+	$(call install,$(RUN_PACKAGES) $(TEST_PACKAGES) $(CHECK_PACKAGES))
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	tests/fuzz/run.sh build-fuzz/tests/fuzz/calculator_fuzz $(FUZZ_SECONDS)
 
-memcheck: build
+memcheck: build-tests
+	$(call install,valgrind)
 	valgrind --error-exitcode=1 --leak-check=full --errors-for-leak-kinds=definite,indirect -q \
 	    build/tests/core/pirumo_core_tests --gtest_brief=1
 
-release: deps
-	cmake --preset release $(RELEASE_FLAGS)
+release:
+	$(call install,$(RUN_PACKAGES) $(PACKAGE_PACKAGES))
+	cmake --preset release
 	cmake --build --preset release
 
-# dist/: the .deb, the Windows zip and MSI, the web page, and their SHA256SUMS.
+# dist/: the .deb, the Windows zips and MSIs, the web page, and their SHA256SUMS.
+# The .deb's folders and its archive members take their modes from the umask.
 package: release windows web
-	cd build-release && cpack
+	cd build-release && umask 022 && cpack
 	tools/windows_packages.sh build-windows dist
+	tools/windows_packages.sh build-windows-x86 dist
 	cp build-release/pirumo_*_amd64.deb build-wasm/pirumo.html dist/
 	cd dist && sha256sum -- *.deb *.zip *.msi *.html >SHA256SUMS
 
-# Every package built twice in two folders and compared byte for byte.
-reproducible: deps
+# Another build of the packages, in another folder under another umask and
+# time zone, compared byte for byte with dist/.
+reproducible: package
 	tools/reproducible.sh
 
-# build-windows/pirumo.exe with pirumo.hlp beside it.
-windows: deps
-	cmake --preset windows
-	cmake --build --preset windows
+# build-windows/pirumo.exe and build-windows-x86/pirumo.exe, each with
+# pirumo.hlp beside it.
+windows:
+	$(call install,$(RUN_PACKAGES) $(WINDOWS_PACKAGES))
+	cmake --preset windows -DBUILD_TESTING=OFF
+	cmake --build --preset windows --target pirumo
+	cmake --preset windows-x86 -DBUILD_TESTING=OFF
+	cmake --build --preset windows-x86 --target pirumo
 
+# Each test has its own X server and Wine prefix.
 test-windows: windows
-	ctest --preset windows
+	$(call install,$(TEST_PACKAGES) $(WINDOWS_TEST_PACKAGES))
+	cmake --preset windows -DBUILD_TESTING=ON
+	cmake --build --preset windows
+	ctest --preset windows -j2
+	cmake --preset windows-x86 -DBUILD_TESTING=ON
+	cmake --build --preset windows-x86
+	ctest --preset windows-x86 -j2
 
 # build-wasm/pirumo.html: PIRUMO as one page that works offline from any folder.
-web: deps
-	cmake --preset wasm
+web:
+	$(call install,$(RUN_PACKAGES) $(WEB_PACKAGES))
+	cmake --preset wasm -DBUILD_TESTING=OFF
 	cmake --build --preset wasm --target pirumo_page
 
 # The calculator's GoogleTest suite compiled to WebAssembly and run under
 # Node.js; the page in Chromium with the network cut off.
-test-web: deps
-	cmake --preset wasm
+test-web: web
+	$(call install,$(TEST_PACKAGES) $(WEB_TEST_PACKAGES))
+	cmake --preset wasm -DBUILD_TESTING=ON
 	cmake --build --preset wasm
 	ctest --preset wasm
 
 test-package: package
+	$(call install,$(TEST_PACKAGES) $(WINDOWS_TEST_PACKAGES))
 	tests/install/deb_test.sh $(DEB)
 	tests/install/msi_test.sh build-windows dist/pirumo-*-x64.msi
+	tests/install/msi_test.sh build-windows-x86 dist/pirumo-*-x86.msi
 	tests/install/signing_test.sh build-windows
 
 # Start-up and memory against a bare Qt window, pirumo.exe's start-up under
 # Wine against a bare Win32 window, the page against a bare page, the core's
 # costs, keystrokes.
 bench: release windows web
+	$(call install,$(BENCH_PACKAGES) $(TEST_PACKAGES) $(WINDOWS_TEST_PACKAGES) $(WEB_TEST_PACKAGES))
+	cmake --preset release -DPIRUMO_BENCH=ON
+	cmake --build --preset release
+	cmake --build --preset windows --target floor_window_win32
 	bench/run.sh
 
 screenshot: build windows web
-	@for p in imagemagick qt6ct; do \
-	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || missing="$$missing $$p"; \
-	done; \
-	[ -z "$$missing" ] || { $(SUDO) apt-get update && \
-	    $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; }
+	$(call install,$(TEST_PACKAGES) $(WINDOWS_TEST_PACKAGES) $(WEB_TEST_PACKAGES) $(SCREENSHOT_PACKAGES))
 	tools/screenshot.sh
 	PIRUMO_THEME=dark tools/screenshot.sh pirumo-dark
 	QT_SCALE_FACTOR=2 tools/screenshot.sh pirumo-200
@@ -151,4 +186,4 @@ screenshot: build windows web
 	tools/web_screenshot.py build-wasm/pirumo.html
 
 clean:
-	rm -rf build build-*
+	rm -rf build build-* dist

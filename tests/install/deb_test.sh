@@ -20,6 +20,9 @@ dpkg -x "$deb" "$root" || { echo "FAIL: dpkg -x $deb"; exit 1; }
 field() { dpkg-deb -f "$deb" "$1"; }
 check "package name is pirumo" test "$(field Package)" == pirumo
 check "version is 1.00" test "$(field Version)" == 1.00
+check "the description reads as written" test "$(field Description)" == "modulus-11 check character calculator
+ PIRUMO shows the modulus-11 check character of a number of up to twelve digits
+ and keeps a record log that can be copied and saved. Japanese interface."
 check "depends on Qt's platform plugins" grep -q qt6-qpa-plugins <<<"$(field Depends)"
 check "bin/pirumo links to lib/pirumo/pirumo" test "$(readlink -f "$root/usr/bin/pirumo")" == "$root/usr/lib/pirumo/pirumo"
 check "help file beside the program" test -s "$root/usr/lib/pirumo/pirumo.hlp"
