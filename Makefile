@@ -159,12 +159,13 @@ test-web: web
 	cmake --build --preset wasm
 	ctest --preset wasm
 
+# Each test bounded in time: a hung installer ends the test, not the run.
 test-package: package
 	$(call install,$(TEST_PACKAGES) $(WINDOWS_TEST_PACKAGES))
-	tests/install/deb_test.sh $(DEB)
-	tests/install/msi_test.sh build-windows dist/pirumo-*-x64.msi
-	tests/install/msi_test.sh build-windows-x86 dist/pirumo-*-x86.msi
-	tests/install/signing_test.sh build-windows
+	timeout 300 tests/install/deb_test.sh $(DEB)
+	timeout 600 tests/install/msi_test.sh build-windows dist/pirumo-*-x64.msi
+	timeout 600 tests/install/msi_test.sh build-windows-x86 dist/pirumo-*-x86.msi
+	timeout 300 tests/install/signing_test.sh build-windows
 
 # Start-up and memory against a bare Qt window, pirumo.exe's start-up under
 # Wine against a bare Win32 window, the page against a bare page, the core's

@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
 # Packs build-windows/pirumo.exe (or build-windows-x86's) and its help into
 # the zip and the MSI for its processor, in dist/, signing the program before
-# packing and the MSI last when a certificate is given:
-#   PIRUMO_SIGN_PFX=certificate.pfx PIRUMO_SIGN_PASSWORD=... make package
+# packing and the MSI last when a certificate is given. Each signature is
+# time-stamped, so that it still verifies after the certificate expires. The
+# password comes from a file or the environment, never from a command line,
+# where every user could read it:
+#   PIRUMO_SIGN_PFX=signer.pfx PIRUMO_SIGN_PASSWORD_FILE=password.txt \
+#   PIRUMO_SIGN_TIMESTAMP_URL=http://timestamp.example/ make package
+# (or PIRUMO_SIGN_PASSWORD=... in place of the file)
 # Usage: tools/windows_packages.sh BUILD-WINDOWS DIST
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -21,13 +26,21 @@ trap 'rm -rf "$stage"' EXIT
 cp "$build/pirumo.exe" "$build/pirumo.hlp" "$root/res/pirumo.ico" "$root/res/pirumo.wxs" "$stage/"
 
 sign() {  # sign FILE: signs it in place and checks the signature
-    osslsigncode sign -pkcs12 "$PIRUMO_SIGN_PFX" -pass "${PIRUMO_SIGN_PASSWORD:-}" -h sha256 \
-        -n "$PRODUCT_NAME" -in "$1" -out "$1.signed" >/dev/null
+    osslsigncode sign -pkcs12 "$PIRUMO_SIGN_PFX" -readpass "${PIRUMO_SIGN_PASSWORD_FILE:-/dev/stdin}" \
+        -ts "$PIRUMO_SIGN_TIMESTAMP_URL" -h sha256 -n "$PRODUCT_NAME" -in "$1" -out "$1.signed" \
+        <<<"${PIRUMO_SIGN_PASSWORD:-}" >/dev/null
     mv "$1.signed" "$1"
-    # PIRUMO_SIGN_CA names the certificates to check against, where the
-    # system's own do not know the signer.
-    osslsigncode verify ${PIRUMO_SIGN_CA:+-CAfile "$PIRUMO_SIGN_CA"} -in "$1" >/dev/null
+    # PIRUMO_SIGN_CA and PIRUMO_SIGN_TSA_CA name the certificates to check the
+    # signer and the time-stamping authority against, where the system's own
+    # do not know them.
+    osslsigncode verify ${PIRUMO_SIGN_CA:+-CAfile "$PIRUMO_SIGN_CA"} \
+        ${PIRUMO_SIGN_TSA_CA:+-TSA-CAfile "$PIRUMO_SIGN_TSA_CA"} -in "$1" >/dev/null
 }
+if [ -n "${PIRUMO_SIGN_PFX:-}" ] && [ -z "${PIRUMO_SIGN_TIMESTAMP_URL:-}" ]; then
+    echo "windows_packages: PIRUMO_SIGN_TIMESTAMP_URL is not set: a signature without a time stamp" \
+        "stops verifying when the certificate expires" >&2
+    exit 1
+fi
 if [ -n "${PIRUMO_SIGN_PFX:-}" ]; then
     sign "$stage/pirumo.exe"
 else
@@ -51,8 +64,12 @@ with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED) as z:
 PY
 
 # The MSI: its codes follow from the upgrade code, which both processors
-# share so that a newer version of either replaces an older one, and the
-# version; the x86 package's codes from its processor too.
+# share, the version, what it holds, and for x86 the processor. Other
+# contents make another product, which replaces the installed one even at
+# the same version: Windows Installer would otherwise take the package for
+# the product it has and change nothing. Two builds of one commit give the
+# same codes.
+contents=$(cd "$stage" && cat pirumo.exe pirumo.hlp pirumo.ico pirumo.wxs | sha256sum | cut -c1-16)
 code() {
     local name=$1
     [ "$ARCHITECTURE" == x64 ] || name+=" $ARCHITECTURE"
@@ -64,16 +81,24 @@ else
     program_files=ProgramFilesFolder win64=no platform=Intel
 fi
 msi=$dist/pirumo-$VERSION_TEXT-$ARCHITECTURE.msi
-package_code=$(code "package $MSI_VERSION")
+package_code=$(code "package $MSI_VERSION $contents")
 (
     cd "$stage"
     # Japanese text is stored as code page 932 only with WINDOWS_LANGUAGE=ja,
     # for wixl and msibuild alike; the summary stays ASCII.
     export WINDOWS_LANGUAGE=ja
     wixl -a "$ARCHITECTURE" -D Version="$MSI_VERSION" -D ProductName="$PRODUCT_NAME" -D Manufacturer="$MANUFACTURER" \
-        -D UpgradeCode="$UPGRADE_CODE" -D ProductCode="$(code "product $MSI_VERSION")" \
+        -D UpgradeCode="$UPGRADE_CODE" -D ProductCode="$(code "product $MSI_VERSION $contents")" \
         -D PackageCode="$package_code" -D ComponentCode="$(code "component Program")" \
         -D ProgramFilesFolder="$program_files" -D Win64="$win64" -o pirumo.msi pirumo.wxs
+    # What wixl leaves out: pirumo.exe's version and language, without which
+    # Windows Installer takes it for an unversioned file; and the same
+    # version taken in by the upgrade (msidbUpgradeAttributesVersionMaxInclusive).
+    msibuild pirumo.msi -q "UPDATE \`File\` SET \`Version\` = '$FILE_VERSION', \`Language\` = '1041' WHERE \`File\` = 'pirumo.exe'"
+    # (Attributes is part of the row's key, so the row is made anew.)
+    msibuild pirumo.msi -q "DELETE FROM \`Upgrade\` WHERE \`ActionProperty\` = 'WIX_UPGRADE_DETECTED'"
+    msibuild pirumo.msi -q "INSERT INTO \`Upgrade\` (\`UpgradeCode\`, \`VersionMax\`, \`Attributes\`, \`ActionProperty\`)
+        VALUES ('{${UPGRADE_CODE^^}}', '$MSI_VERSION', 513, 'WIX_UPGRADE_DETECTED')"
     printf '\r\n\r\n932\t_ForceCodepage\r\n' >_ForceCodepage.idt
     msibuild pirumo.msi -i _ForceCodepage.idt
     msibuild pirumo.msi -s "$PRODUCT_NAME $VERSION_TEXT" "$MANUFACTURER" "$platform;1041" "{${package_code^^}}"

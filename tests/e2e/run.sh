@@ -16,16 +16,7 @@ case ${program[-1]} in
 *) native_path() { echo "$1"; }; clipboard_line_end=$'\r\n' ;;
 esac
 
-failures=0
-passes=0
-check() {  # check WHAT EXPECTED ACTUAL
-    if [ "$2" == "$3" ]; then
-        passes=$((passes + 1))
-    else
-        failures=$((failures + 1))
-        printf 'FAIL: %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-    fi
-}
+. "$here/../checks.sh"
 # check_soon WHAT EXPECTED COMMAND...: polls COMMAND's output until it is
 # EXPECTED or 20 s have passed (Wine under load is slow), then checks it.
 check_soon() {
@@ -34,14 +25,14 @@ check_soon() {
     until actual=$("$@") && [ "$actual" == "$expected" ] || [ "$SECONDS" -ge "$deadline" ]; do
         sleep 0.05
     done
-    check "$what" "$expected" "$actual"
+    check_equal "$what" "$expected" "$actual"
 }
 
 # Without a display the Linux program says so in one line and ends with status 1.
 if [[ ${program[-1]} != *.exe ]]; then
     said=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:9999 "${program[@]}" 2>&1)
-    check "no display: status 1" 1 $?
-    check "no display: one line that says so" "pirumo: ディスプレイを開けません (no display could be opened: :9999)" "$said"
+    check_equal "no display: status 1" 1 $?
+    check_equal "no display: one line that says so" "pirumo: ディスプレイを開けません (no display could be opened: :9999)" "$said"
 fi
 
 work=$(mktemp -d)
@@ -74,9 +65,9 @@ toolbar() {
     xdotool mousemove --window "$win" $((index * 24 + 12)) 11 click 1
 }
 
-check "caption at start" "PIRUMO" "$(caption)"
+check_equal "caption at start" "PIRUMO" "$(caption)"
 if [ -n "${PIRUMO_DESKTOP_FILE:-}" ]; then
-    check "docks match the window to its menu entry by its class" \
+    check_equal "docks match the window to its menu entry by its class" \
         "$(sed -n 's/^StartupWMClass=//p' "$PIRUMO_DESKTOP_FILE")" \
         "$(xprop -id "$win" WM_CLASS | sed -n 's/.*, "\(.*\)"$/\1/p')"
 fi
@@ -88,7 +79,7 @@ xdotool key Menu shift+F10
 xdotool key 1 2 3 4 5 6 7 8 9 0 1
 toolbar copy
 check_soon "copy puts the number and its check character" "123456789016" clipboard
-check "no menu opened over the window" "$windows_at_start" "$(visible_windows)"
+check_equal "no menu opened over the window" "$windows_at_start" "$(visible_windows)"
 xdotool key 2 ctrl+c
 check_soon "Ctrl+C copies as the toolbar does" "1234567890120" clipboard
 xdotool key BackSpace
@@ -120,13 +111,18 @@ wait_until 10 bash -c "xdotool search --onlyvisible --name . | grep -qv '^$win\$
 dialog=$(xdotool search --onlyvisible --name . | grep -v "^$win\$" | head -n 1)
 if [ -n "$dialog" ]; then
     focus "$dialog"
-    sleep 0.5  # Wine's dialog drops keys until it has filled its lists
-    xdotool key ctrl+a
-    xdotool type --delay 5 "$(native_path "$work/log.txt")"
-    xdotool key Return
-    wait_until 10 test -s "$work/log.txt"
+    # Wine's dialog drops keys until it has filled its lists: the name is
+    # typed again while the dialog is still open and nothing was saved.
+    deadline=$((SECONDS + 20))
+    until [ -s "$work/log.txt" ] || [ "$SECONDS" -ge "$deadline" ] ||
+        ! xdotool search --onlyvisible --name . | grep -qx "$dialog"; do
+        xdotool key ctrl+a
+        xdotool type --delay 5 "$(native_path "$work/log.txt")"
+        xdotool key Return
+        wait_until 2 test -s "$work/log.txt"
+    done
 fi
-check "the saved file holds the log exactly" "$(printf '6\r\n1236\r\n19\r\n1112\r\n140\r\n.')" "$(cat "$work/log.txt" 2>/dev/null; echo .)"
+check_equal "the saved file holds the log exactly" "$(printf '6\r\n1236\r\n19\r\n1112\r\n140\r\n.')" "$(cat "$work/log.txt" 2>/dev/null; echo .)"
 check_soon "saving stops recording" "PIRUMO" caption
 
 focus "$win"
@@ -151,10 +147,10 @@ if [[ ${program[-1]} != *.exe ]]; then
     other_window_shown() { [ -n "$(other_window)" ]; }
     wait_until 15 other_window_shown
     box=$(other_window)
-    check "a hung clipboard owner holds a paste up for one wait, not three" yes \
+    check_equal "a hung clipboard owner holds a paste up for one wait, not three" yes \
         "$([ $((SECONDS - pasted_at)) -le 8 ] && echo yes || echo "no, $((SECONDS - pasted_at)) s")"
-    check "a clipboard that cannot be read is said so" yes "$([ -n "$box" ] && echo yes || echo no)"
-    check "and records nothing" "1件記録" "$(caption)"
+    check_equal "a clipboard that cannot be read is said so" yes "$([ -n "$box" ] && echo yes || echo no)"
+    check_equal "and records nothing" "1件記録" "$(caption)"
     kill -KILL "$owner"
     wait "$owner" 2>/dev/null  # gone at once: KILL cannot be caught
     if [ -n "$box" ]; then

@@ -5,21 +5,18 @@
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../e2e/xsession.sh"
+. "$here/../checks.sh"
 deb=$1
-
-failures=0
-passes=0
-check() {  # check WHAT COMMAND...
-    if "${@:2}" >/dev/null 2>&1; then passes=$((passes + 1)); else failures=$((failures + 1)); echo "FAIL: $1"; fi
-}
+version=$(package_version "$(dirname "$deb")")
 
 root=$(mktemp -d)
 trap 'end_started; stop_x; rm -rf "$root"' EXIT
+trap 'exit 143' TERM INT  # the EXIT trap still cleans up
 dpkg -x "$deb" "$root" || { echo "FAIL: dpkg -x $deb"; exit 1; }
 
 field() { dpkg-deb -f "$deb" "$1"; }
 check "package name is pirumo" test "$(field Package)" == pirumo
-check "version is 1.00" test "$(field Version)" == 1.00
+check "version is $version" test "$(field Version)" == "$version"
 check "the description reads as written" test "$(field Description)" == "modulus-11 check character calculator
  PIRUMO shows the modulus-11 check character of a number of up to twelve digits
  and keeps a record log that can be copied and saved. Japanese interface."

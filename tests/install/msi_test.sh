@@ -11,25 +11,25 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 . "$here/../e2e/xsession.sh"
 . "$here/../windows/wine_prefix.sh"
+. "$here/../checks.sh"
 build=$1
+. "$build/generated/package.env"
+# A later version, to be made here: the next minor one.
+IFS=. read -r major minor _ <<<"$MSI_VERSION"
+later_version=$major.$((minor + 1)).0
+later_text=$major.$(printf %02d $((minor + 1)))
 msi=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
-architecture=${msi##*-}
-architecture=${architecture%.msi}
 
-failures=0
-passes=0
-check() {  # check WHAT COMMAND...
-    if "${@:2}" >/dev/null 2>&1; then passes=$((passes + 1)); else failures=$((failures + 1)); echo "FAIL: $1"; fi
-}
 
 later=$(mktemp -d)
 trap 'end_started; end_wine_prefix; stop_x; rm -rf "$later"' EXIT
+trap 'exit 143' TERM INT  # the EXIT trap still cleans up
 start_x || exit 1
-new_wine_prefix "$architecture" || exit
+new_wine_prefix "$ARCHITECTURE" || exit
 
 windows_path() { echo "Z:${1//\//\\}"; }
-msiexec() {  # msiexec ARGS...: its exit status, which Wine gives modulo 256
-    "$wine" msiexec "$@" >/dev/null 2>&1
+msiexec() {  # msiexec ARGS...: its exit status, which Wine gives modulo 256; 124 if it hung
+    timeout 120 "$wine" msiexec "$@" >/dev/null 2>&1
     local status=$?
     "$wineserver" -w  # the registry is on disk once the server is done
     return $status
@@ -54,7 +54,9 @@ check "installs silently" test $? -eq 0
 check "pirumo.exe in Program Files\\PIRUMO" test -s "$program_files/pirumo.exe"
 check "its help beside it" test -s "$program_files/pirumo.hlp"
 check "one Start menu entry" test "$(shortcuts)" -eq 1
-check "one entry under Apps, with its version, no Modify" test "$(apps_entries)" == "PIRUMO 1.0.0 no-modify"
+check "pirumo.exe's version and language in the package" \
+    grep -qP '^pirumo\.exe\tProgram\tpirumo\.exe\t[0-9]+\t1\.0\.0\.0\t1041\t' <(msiinfo export "$msi" File)
+check "one entry under Apps, with its version, no Modify" test "$(apps_entries)" == "PIRUMO $MSI_VERSION no-modify"
 icon=$(sed -n 's/^"ProductIcon"="C:\\\\windows\\\\\(.*\)"$/\1/p' "$WINEPREFIX/system.reg" | sed 's/\\\\/\//g')
 check "and the program's icon ($icon)" test -s "$WINEPREFIX/drive_c/windows/$icon"
 
@@ -64,11 +66,22 @@ check "the installed program opens its window" window_named PIRUMO
 end_started
 "$wineserver" -w
 
+# The same version rebuilt with other contents replaces what is installed.
+rebuilt=$later/rebuilt
+mkdir -p "$rebuilt"
+cp -r "$build/generated" "$build/pirumo.exe" "$build/pirumo.hlp" "$rebuilt/"
+echo '<!-- rebuilt -->' >>"$rebuilt/pirumo.hlp"
+"$root/tools/windows_packages.sh" "$rebuilt" "$rebuilt/dist" >/dev/null
+msiexec /i "$(windows_path "$rebuilt/dist/$(basename "$msi")")" /qn
+check "the same version with other contents installs over it" test $? -eq 0
+check "and its files replace the old ones" grep -q rebuilt "$program_files/pirumo.hlp"
+check "leaving one entry under Apps" test "$(apps_entries)" == "PIRUMO $MSI_VERSION no-modify"
+
 # A later version, made here from the same program.
-PIRUMO_MSI_VERSION=1.1.0 PIRUMO_VERSION_TEXT=1.10 "$root/tools/windows_packages.sh" "$build" "$later" >/dev/null
-msiexec /i "$(windows_path "$later/pirumo-1.10-$architecture.msi")" /qn
+PIRUMO_MSI_VERSION=$later_version PIRUMO_VERSION_TEXT=$later_text "$root/tools/windows_packages.sh" "$build" "$later" >/dev/null
+msiexec /i "$(windows_path "$later/pirumo-$later_text-$ARCHITECTURE.msi")" /qn
 check "a later version installs over it" test $? -eq 0
-check "and leaves one entry under Apps" test "$(apps_entries)" == "PIRUMO 1.1.0 no-modify"
+check "and leaves one entry under Apps" test "$(apps_entries)" == "PIRUMO $later_version no-modify"
 check "and one Start menu entry" test "$(shortcuts)" -eq 1
 
 msiexec /i "$(windows_path "$msi")" /qn
@@ -76,9 +89,9 @@ check "an older version is refused" test $? -ne 0
 # Wine logs no message for a refused launch condition: the package's own is read.
 check "saying why in Japanese" grep -q "より新しいバージョンの PIRUMO がすでにインストールされています" \
     <(WINDOWS_LANGUAGE=ja msiinfo export "$msi" LaunchCondition 2>/dev/null)
-check "and changes nothing" test "$(apps_entries)" == "PIRUMO 1.1.0 no-modify"
+check "and changes nothing" test "$(apps_entries)" == "PIRUMO $later_version no-modify"
 
-msiexec /x "$(windows_path "$later/pirumo-1.10-$architecture.msi")" /qn
+msiexec /x "$(windows_path "$later/pirumo-$later_text-$ARCHITECTURE.msi")" /qn
 check "uninstalls silently" test $? -eq 0
 check "no folder left in Program Files" test ! -e "$program_files"
 check "no Start menu entry left" test "$(shortcuts)" -eq 0

@@ -4,6 +4,7 @@
 set -uo pipefail
 windres=$1
 rc=$2
+. "$(dirname "$rc")/package.env"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -11,9 +12,9 @@ trap 'rm -rf "$work"' EXIT
 "$windres" -i "$work/pirumo.res" -O rc -o "$work/back.rc" || exit 1
 
 failures=0
-for expected in 'LANGUAGE 17, 1' 'FILEVERSION 1, 0, 0, 0' 'PRODUCTVERSION 1, 0, 0, 0' 'FILETYPE 0x1' \
-    'BLOCK "041104b0"' 'VALUE "FileVersion", "1.00"' 'VALUE "ProductVersion", "1.00"' \
-    'VALUE "ProductName", "PIRUMO"' 'VALUE "InternalName", "pirumo"' \
+for expected in 'LANGUAGE 17, 1' "FILEVERSION ${FILE_VERSION//./, }" "PRODUCTVERSION ${FILE_VERSION//./, }" 'FILETYPE 0x1' \
+    'BLOCK "041104b0"' "VALUE \"FileVersion\", \"$VERSION_TEXT\"" "VALUE \"ProductVersion\", \"$VERSION_TEXT\"" \
+    "VALUE \"ProductName\", \"$PRODUCT_NAME\"" 'VALUE "InternalName", "pirumo"' \
     'VALUE "OriginalFilename", "pirumo.exe"' 'VALUE "Translation", 0x411, 1200' 'RT_GROUP_ICON'; do
     grep -qF "$expected" "$work/back.rc" || { echo "FAIL: no $expected"; failures=$((failures + 1)); }
 done

@@ -7,12 +7,8 @@ set -uo pipefail
 objdump=$1
 wrestool=$2
 exe=$3
-
-failures=0
-passes=0
-check() {  # check WHAT COMMAND...
-    if "${@:2}" >/dev/null 2>&1; then passes=$((passes + 1)); else failures=$((failures + 1)); echo "FAIL: $1"; fi
-}
+. "$(dirname "$0")/../checks.sh"
+. "$(dirname "$exe")/generated/package.env"
 
 headers=$("$objdump" -p "$exe")
 check "a GUI program" grep -q 'Subsystem.*(Windows GUI)' <<<"$headers"
@@ -39,11 +35,19 @@ check "version record in Japanese" grep -q -- '--type=16 --name=1 --language=104
 check "manifest" grep -q -- '--type=24 --name=1 ' <<<"$resources"
 
 version=$("$wrestool" -x --raw --type=16 "$exe" | od -An -v -tx1 | tr -d '\n')
-# VS_FIXEDFILEINFO: its signature, then file and product version 1.0.0.0.
-check "version numbers 1.0.0.0" grep -q 'bd 04 ef fe 00 00 01 00 00 00 01 00 00 00 00 00 00 00 01 00 00 00 00 00' <<<"$version"
+# a.b.c.d as VS_FIXEDFILEINFO holds it: two little-endian words, a.b then c.d.
+fixed_version() {
+    local a b c d
+    IFS=. read -r a b c d <<<"$1"
+    printf '%02x %02x %02x %02x %02x %02x %02x %02x' $((b & 255)) $((b >> 8)) $((a & 255)) $((a >> 8)) \
+        $((d & 255)) $((d >> 8)) $((c & 255)) $((c >> 8))
+}
+# Its signature and structure version, then the file and product versions.
+check "version numbers $FILE_VERSION" \
+    grep -q "bd 04 ef fe 00 00 01 00 $(fixed_version "$FILE_VERSION") $(fixed_version "$FILE_VERSION")" <<<"$version"
 check "translation 0x0411 with code page 1200" grep -q '11 04 b0 04$' <<<"$version"
 strings=$("$wrestool" -x --raw --type=16 "$exe" | iconv -f UTF-16LE -t UTF-8 -c | tr -c '[:print:]' '|' | tr -s '|')
-for entry in '041104b0' 'FileVersion|1.00|' 'ProductVersion|1.00|' 'ProductName|PIRUMO|' \
+for entry in '041104b0' "FileVersion|$VERSION_TEXT|" "ProductVersion|$VERSION_TEXT|" "ProductName|$PRODUCT_NAME|" \
     'InternalName|pirumo|' 'OriginalFilename|pirumo.exe|'; do
     check "version string $entry" grep -qF "$entry" <<<"$strings"
 done
