@@ -72,7 +72,9 @@ bool Calculator::add_record()
 {
     if (s.tctr == kMaxRecords) {
         stop_recording();
-        w.tell(std::string(kLogFullMessage));
+        std::string message(kLogFullMessage);
+        message.replace(message.find("{}"), 2, std::to_string(kMaxRecords));
+        w.tell(message);
         return false;
     }
     s.tr_text += s.t1;

@@ -5,8 +5,10 @@
 #include "identity.h"
 #include "keys.h"
 #include "layout.h"
+#include "texts.h"
 #include "window.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -21,14 +23,7 @@ inline constexpr Flag kFalse = 0;
 // The record count is 16-bit; the log refuses lines beyond this many.
 inline constexpr std::int16_t kMaxRecords = 32767;
 
-inline constexpr std::string_view kRecordsSuffix = "件記録";
 inline constexpr std::string_view kHelpFileName = "pirumo.hlp";
-inline constexpr std::string_view kLogFullMessage =
-    "記録が上限の32767件に達しました。これ以上は記録できません。保存してください。";
-// Shown with the path looked for when the help file is not there.
-inline constexpr std::string_view kHelpMissingTitle = "ヘルプファイルが見つかりません";
-inline constexpr std::string_view kHelpMissingText =
-    "次のファイルを探しましたが、見つからないか読み込めませんでした。";
 
 // The toolbar's buttons from left to right: the key a click hands to
 // Toolbar1_ButtonClick, which also names the button's picture, and its
@@ -41,17 +36,9 @@ struct ToolbarButton
 inline constexpr ToolbarButton kToolbarButtons[] = {
     {"log", "記録 on/off"}, {"save", "名前を付けて保存"}, {"copy", "コピー"},
     {"paste", "貼付け"}, {"help", "ヘルプ"}, {"end", "終了"}};
-
-// The step buttons' names, as shown and as read out.
-inline constexpr std::string_view kUpCmdName = "1 増やす";
-inline constexpr std::string_view kDownCmdName = "1 減らす";
-
-// The Save-As dialog's only filter, which lists every file.
-inline constexpr std::string_view kSaveFilterName = "すべてのファイル (*.*)";
-
-inline constexpr std::string_view kClipboardUnreadable =
-    "クリップボードを読み取れませんでした。番号も記録もそのままです。";
-inline constexpr std::string_view kClipboardUnwritable = "クリップボードに書き込めませんでした。";
+// The save button, enabled while there is a log to save, by its place.
+inline constexpr std::size_t kSaveButton = 1;
+static_assert(kToolbarButtons[kSaveButton].key == "save");
 
 // What the user is told when a save did not happen: why, then that the log
 // is still there. A damaged file is named by its path.

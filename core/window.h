@@ -23,8 +23,8 @@ enum class SaveOutcome {
 };
 
 // What the calculator needs from its window and from the desktop around it.
-// The Qt and Win32 windows implement it for real; the tests implement it with a fake
-// that records every call. All texts are UTF-8.
+// The Qt and Win32 windows and the web page implement it for real; the tests
+// implement it with a fake that records every call. All texts are UTF-8.
 class Window
 {
 public:

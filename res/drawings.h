@@ -3,7 +3,7 @@
 
 // Every picture of PIRUMO, drawn by tools/draw_pictures.py as XPM text at
 // its own size and at twice that for dense screens: one character a pixel,
-// colours as "#RRGGBB". Both front ends compile them in.
+// colours as "#RRGGBB". Every front end compiles them in.
 
 #include "copy.xpm"
 #include "copy@2x.xpm"

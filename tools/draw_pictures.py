@@ -5,7 +5,7 @@ the file each platform needs of it comes from the drawings below.
     tools/draw_pictures.py res
 
 - NAME.xpm and NAME@2x.xpm: each picture at its own size and at twice that
-  for dense screens, compiled into both windows;
+  for dense screens, compiled into every window and the page;
 - icons/pirumo-N.png: the program's icon at the desktop's sizes, 16 to 256;
 - pirumo.ico: the icon of pirumo.exe, 16 to 48 pixels in 16 colours and
   256 pixels as PNG.

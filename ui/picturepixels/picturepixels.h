@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-// PIRUMO's pictures, compiled in from res/*.xpm, as pixels both front ends
-// turn into their own bitmaps: "pirumo" (the icon), "up", "down", and the
+// PIRUMO's pictures, compiled in from res/*.xpm, as pixels that every front end
+// turns into its own bitmaps: "pirumo" (the icon), "up", "down", and the
 // toolbar's "log", "save", "copy", "paste", "help", "end".
 struct PicturePixels
 {

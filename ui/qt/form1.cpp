@@ -171,15 +171,14 @@ void Form1::describeForScreenReaders()
 {
     // The labels have no fixed name: a screen reader reads their text, the
     // number and its check character, and hears of every change.
-    Label1->setAccessibleDescription(QStringLiteral("番号（12 桁まで、右詰め）"));
-    Label2->setAccessibleDescription(QStringLiteral("番号のモジュラス 11 チェック文字"));
-    Text1->setAccessibleName(QStringLiteral("数字の入力"));
-    Text1->setAccessibleDescription(
-        QStringLiteral("数字、BackSpace、Enter、↑↓、スペースで番号を入力します"));
+    Label1->setAccessibleDescription(text(pirumo::kLabel1Description));
+    Label2->setAccessibleDescription(text(pirumo::kLabel2Description));
+    Text1->setAccessibleName(text(pirumo::kText1Name));
+    Text1->setAccessibleDescription(text(pirumo::kText1Description));
     UpCmd->setAccessibleName(text(pirumo::kUpCmdName));
-    UpCmd->setAccessibleDescription(QStringLiteral("番号に 1 を足します（↑キー）"));
+    UpCmd->setAccessibleDescription(text(pirumo::kUpCmdDescription));
     DownCmd->setAccessibleName(text(pirumo::kDownCmdName));
-    DownCmd->setAccessibleDescription(QStringLiteral("番号から 1 を引きます（↓キー）"));
+    DownCmd->setAccessibleDescription(text(pirumo::kDownCmdDescription));
     for (QToolButton *button : std::as_const(toolButtons))
         button->setAccessibleName(button->toolTip());
 }
@@ -234,8 +233,7 @@ void Form1::setCaption(const std::string &text)
 
 void Form1::setSaveEnabled(bool enabled)
 {
-    // The save button is the second one, whatever its key.
-    toolButtons.at(1)->setEnabled(enabled);
+    toolButtons.at(pirumo::kSaveButton)->setEnabled(enabled);
 }
 
 void Form1::focusText1()

@@ -84,7 +84,8 @@ def main():
 
     facts = json.loads(subprocess.run(args.facts_command, check=True, capture_output=True).stdout)
     _, _, width, height = facts['places']['Form1']
-    script = open(args.script, encoding='utf-8').read().replace('@OUTCOMES@', json.dumps(facts['outcomes']))
+    script = (open(args.script, encoding='utf-8').read().replace('@OUTCOMES@', json.dumps(facts['outcomes']))
+              .replace('@SAVE_BUTTON@', str(facts['saveButton'])))
     with open(args.core, 'rb') as core:
         wasm = base64.b64encode(core.read()).decode()
     fills = {
@@ -93,14 +94,13 @@ def main():
         'FORM_SIZE': f'width: {width}px; height: {height}px;',
         'PLACES': places_css(facts),
         'TOOLBAR': toolbar_html(facts),
-        'UP_NAME': html.escape(facts['upName']),
-        'DOWN_NAME': html.escape(facts['downName']),
         'UP_PICTURE': img(facts['pictures']['up'], facts['stepPicture']),
         'DOWN_PICTURE': img(facts['pictures']['down'], facts['stepPicture']),
         'HELP': help_html(args.help_file),
         'CORE': wasm,
         'SCRIPT': script,
     }
+    fills.update((name, html.escape(text)) for name, text in facts['texts'].items())
     page = re.sub(r'@([A-Z_]+)@', lambda m: fills[m.group(1)], open(args.template, encoding='utf-8').read())
     with open(args.output, 'w', encoding='utf-8', newline='\n') as out:
         out.write(page)

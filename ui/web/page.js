@@ -4,6 +4,7 @@
 // page through the imports below, as it works a desktop window.
 (() => {
     const OUTCOME = @OUTCOMES@;
+    const SAVE_BUTTON = @SAVE_BUTTON@;  // its place on the toolbar
     const DOWNLOAD_NAME = 'kiroku.txt';
     const ENDED_TEXT = 'PIRUMO を終了しました。このタブは閉じてかまいません。';
     const downloadQuestion = (name) =>
@@ -157,7 +158,7 @@
                 fitLabels();
         },
         set_caption(at, length) { document.title = textAt(at, length); },
-        set_save_enabled(enabled) { toolButtons[1].disabled = !enabled; },
+        set_save_enabled(enabled) { toolButtons[SAVE_BUTTON].disabled = !enabled; },
         focus_text1() { text1.focus(); },
         tell(at, length) { alert(textAt(at, length)); },
         open_help() {
@@ -220,7 +221,7 @@
     // A tab closed or reloaded by mistake would take the log with it: the
     // browser asks first while there are lines that were never saved.
     window.addEventListener('beforeunload', (event) => {
-        if (!ended && !toolButtons[1].disabled)
+        if (!ended && !toolButtons[SAVE_BUTTON].disabled)
             event.preventDefault();
     });
     window.addEventListener('focus', () => {

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -20,6 +21,18 @@ struct Place
 constexpr Place kPlaces[] = {{"Form1", pirumo::kClient},    {"Toolbar1", pirumo::kToolbar}, {"Text1", pirumo::kText1},
                              {"Label1", pirumo::kLabel1},   {"Label2", pirumo::kLabel2},    {"UpCmd", pirumo::kUpCmd},
                              {"DownCmd", pirumo::kDownCmd}};
+
+// What screen readers are told, by the name the page's template gives it.
+constexpr std::pair<const char *, std::string_view> kTexts[] = {
+    {"UP_NAME", pirumo::kUpCmdName},
+    {"DOWN_NAME", pirumo::kDownCmdName},
+    {"TEXT1_NAME", pirumo::kText1Name},
+    {"TEXT1_DESCRIPTION", pirumo::kText1Description},
+    {"LABEL1_DESCRIPTION", pirumo::kLabel1Description},
+    {"LABEL2_DESCRIPTION", pirumo::kLabel2Description},
+    {"UP_DESCRIPTION", pirumo::kUpCmdDescription},
+    {"DOWN_DESCRIPTION", pirumo::kDownCmdDescription},
+};
 
 void printText(std::string_view text)
 {
@@ -73,12 +86,15 @@ int main()
     std::printf("},\n\"toolButton\": [%d, %d], \"toolPicture\": %d, \"stepPicture\": %d,\n", pirumo::kToolButtonWidth,
                 pirumo::kToolButtonHeight, pirumo::kToolPicture, pirumo::kStepPicture);
     std::printf("\"entryFont\": %d, \"checkFont\": %d,\n", pirumo::kEntryFontPixels, pirumo::kCheckFontPixels);
-    std::printf("\"upName\": ");
-    printText(pirumo::kUpCmdName);
-    std::printf(", \"downName\": ");
-    printText(pirumo::kDownCmdName);
-    std::printf(",\n\"outcomes\": {\"Saved\": %d, \"Failed\": %d, \"FileInUse\": %d, \"Unconfirmed\": %d},\n",
-                static_cast<int>(pirumo::SaveOutcome::Saved), static_cast<int>(pirumo::SaveOutcome::Failed),
+    std::printf("\"texts\": {");
+    separator = "";
+    for (const auto &[name, text] : kTexts) {
+        std::printf("%s\"%s\": ", separator, name);
+        printText(text);
+        separator = ", ";
+    }
+    std::printf("},\n\"saveButton\": %d,\n\"outcomes\": {\"Saved\": %d, \"Failed\": %d, \"FileInUse\": %d, \"Unconfirmed\": %d},\n",
+                static_cast<int>(pirumo::kSaveButton), static_cast<int>(pirumo::SaveOutcome::Saved), static_cast<int>(pirumo::SaveOutcome::Failed),
                 static_cast<int>(pirumo::SaveOutcome::FileInUse), static_cast<int>(pirumo::SaveOutcome::Unconfirmed));
     std::printf("\"toolbar\": [");
     separator = "";

@@ -488,9 +488,8 @@ void Form1::setCaption(const std::string &text)
 
 void Form1::setSaveEnabled(bool enabled)
 {
-    // The save button is the second one, whatever its key.
     TBBUTTON button = {};
-    if (SendMessageW(Toolbar1, TB_GETBUTTON, 1, reinterpret_cast<LPARAM>(&button)))
+    if (SendMessageW(Toolbar1, TB_GETBUTTON, pirumo::kSaveButton, reinterpret_cast<LPARAM>(&button)))
         SendMessageW(Toolbar1, TB_ENABLEBUTTON, static_cast<WPARAM>(button.idCommand), MAKELPARAM(enabled, 0));
 }
 
