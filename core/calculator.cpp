@@ -8,11 +8,14 @@ constexpr std::string_view kLineEnd = "\r\n";
 
 } // namespace
 
-std::string save_problem(SaveOutcome outcome, std::string_view path)
+std::string save_problem(const SaveResult &result, std::string_view path)
 {
+    const SaveOutcome outcome = result.outcome;
     if (outcome == SaveOutcome::Damaged)
         return "保存に失敗し、元の内容も戻せませんでした。次のファイルが壊れているおそれがあります: "
-            + std::string(path) + "\n記録はそのまま残っています。";
+            + std::string(path)
+            + (result.oldContentsAt.empty() ? "" : "\n元の内容は次のファイルに残っています: " + result.oldContentsAt)
+            + "\n記録はそのまま残っています。";
     const auto why = [outcome]() -> std::string_view {
         switch (outcome) {
         case SaveOutcome::FileInUse:
@@ -208,9 +211,9 @@ void Calculator::save_log()
     if (!name || name->empty())
         return;
     s.save_name = *name;
-    const SaveOutcome outcome = w.writeFile(*name, s.tr_text);
-    if (outcome != SaveOutcome::Saved) {
-        w.tell(save_problem(outcome, *name));
+    const SaveResult result = w.writeFile(*name, s.tr_text);
+    if (result.outcome != SaveOutcome::Saved) {
+        w.tell(save_problem(result, *name));
         return;
     }
     if (s.tr_flg)

@@ -41,8 +41,9 @@ inline constexpr std::size_t kSaveButton = 1;
 static_assert(kToolbarButtons[kSaveButton].key == "save");
 
 // What the user is told when a save did not happen: why, then that the log
-// is still there. A damaged file is named by its path.
-std::string save_problem(SaveOutcome outcome, std::string_view path);
+// is still there. A damaged file is named by its path, and so is the file
+// that holds its old contents where there is one.
+std::string save_problem(const SaveResult &result, std::string_view path);
 
 // The help file beside the executable: exactly one separator between the
 // folder and the name, also when the folder is a root ("C:\", "/").

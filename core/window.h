@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace pirumo {
 
@@ -20,6 +21,18 @@ enum class SaveOutcome {
     PipeWithoutReader,  // a named pipe that no program reads
     Damaged,            // the write failed and the old contents could not be put back
     Unconfirmed,        // handed to a browser as a download that the user did not see arrive
+};
+
+// A save's outcome and, where a failed save could not put the old file back
+// in its place, where its old contents are now.
+struct SaveResult
+{
+    SaveResult(SaveOutcome outcome, std::string oldContentsAt = {})
+        : outcome(outcome), oldContentsAt(std::move(oldContentsAt))
+    {
+    }
+    SaveOutcome outcome;
+    std::string oldContentsAt;
 };
 
 // What the calculator needs from its window and from the desktop around it.
@@ -50,7 +63,7 @@ public:
     virtual std::optional<std::string> askSaveFileName(const std::string &offered) = 0;
     // Replaces the file with the whole text, or leaves it as it was and says
     // why. Nothing stays open either way.
-    virtual SaveOutcome writeFile(const std::string &path, const std::string &text) = 0;
+    virtual SaveResult writeFile(const std::string &path, const std::string &text) = 0;
 
     virtual void openHelp(const std::string &file) = 0;
     // Folder of the running executable, with the platform's separators.

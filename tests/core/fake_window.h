@@ -24,6 +24,7 @@ public:
     std::deque<std::optional<std::string>> saveAnswers;
     std::vector<std::string> offeredNames;  // what each Save-As offered
     pirumo::SaveOutcome writeOutcome = pirumo::SaveOutcome::Saved;
+    std::string oldContentsAt;  // given with writeOutcome
     std::map<std::string, std::string> files;
     std::vector<std::string> helpOpened;
     std::string folder = "/opt/pirumo";
@@ -56,11 +57,11 @@ public:
         saveAnswers.pop_front();
         return answer;
     }
-    pirumo::SaveOutcome writeFile(const std::string &path, const std::string &text) override
+    pirumo::SaveResult writeFile(const std::string &path, const std::string &text) override
     {
         if (writeOutcome == pirumo::SaveOutcome::Saved)
             files[path] = text;
-        return writeOutcome;
+        return {writeOutcome, oldContentsAt};
     }
     void openHelp(const std::string &file) override { helpOpened.push_back(file); }
     std::string executableFolder() const override { return folder; }

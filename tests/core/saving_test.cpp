@@ -68,6 +68,7 @@ struct Refusal
 {
     SaveOutcome outcome;
     const char *told;  // what the message names
+    const char *oldContentsAt = "";
 };
 
 std::ostream &operator<<(std::ostream &os, const Refusal &r) { return os << r.told; }
@@ -79,6 +80,7 @@ class RefusedSave : public Saving, public testing::WithParamInterface<Refusal>
 TEST_P(RefusedSave, KeepsEverythingAndSaysWhy)
 {
     s.win.writeOutcome = GetParam().outcome;
+    s.win.oldContentsAt = GetParam().oldContentsAt;
     s.win.saveAnswers.push_back("/nowhere/log.txt");
     s.click("save");
     expectUnchanged("not saved");
@@ -87,6 +89,7 @@ TEST_P(RefusedSave, KeepsEverythingAndSaysWhy)
     EXPECT_NE(s.win.told[0].find("記録はそのまま残っています"), std::string::npos) << s.win.told[0];
 
     s.win.writeOutcome = SaveOutcome::Saved;
+    s.win.oldContentsAt.clear();
     s.win.saveAnswers.push_back("/tmp/log.txt");
     s.click("save");
     EXPECT_EQ(s.win.files.at("/tmp/log.txt"), "\r\n123456789016\r\n6X\r\n");
@@ -99,6 +102,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Refusal{SaveOutcome::FileInUse, "使用中のファイル"},
                     Refusal{SaveOutcome::Folder, "フォルダー"},
                     Refusal{SaveOutcome::Damaged, "壊れているおそれがあります: /nowhere/log.txt"},
+                    Refusal{SaveOutcome::Damaged, "元の内容は次のファイルに残っています: /nowhere/~pr0001.bak",
+                            "/nowhere/~pr0001.bak"},
                     Refusal{SaveOutcome::BlockDevice, "ブロックデバイス"},
                     Refusal{SaveOutcome::Socket, "ソケット"},
                     Refusal{SaveOutcome::LinkLoop, "循環しているシンボリックリンク"},

@@ -1,4 +1,5 @@
 #include "savefile.h"
+#include "widetext.h"
 
 #include <gtest/gtest.h>
 
@@ -102,7 +103,7 @@ TEST_P(WindowsWriter, SavesTheWholeLogOrLeavesEverythingAsItWas)
         ? CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
         : INVALID_HANDLE_VALUE;
 
-    EXPECT_EQ(writeWholeFile(path, "1236\r\n6X\r\n"), t.outcome);
+    EXPECT_EQ(writeWholeFile(path, "1236\r\n6X\r\n").outcome, t.outcome);
     const bool saved = t.outcome == pirumo::SaveOutcome::Saved;
     if (holder != INVALID_HANDLE_VALUE)
         CloseHandle(holder);
@@ -147,6 +148,36 @@ INSTANTIATE_TEST_SUITE_P(
         Target{"HardLinkPairKeepsBothNames", L"log.txt", "old\r\n", FILE_ATTRIBUTE_NORMAL, false, Outcome::Saved,
                L"second name.txt"}),
     [](const testing::TestParamInfo<Target> &info) { return std::string(info.param.what); });
+
+// ReplaceFileW can fail having moved the old file to its backup name. The
+// old file goes back; where its name is taken meanwhile (here by a folder),
+// the user is told the backup's name, and the backup stays.
+TEST(FailedReplacement, PutsTheOldFileBackOrSaysWhereItIs)
+{
+    for (const bool nameTaken : {false, true}) {
+        Scratch folder;
+        const std::wstring path = folder.path + L"log.txt";
+        const std::wstring backup = folder.path + L"~pr0001.bak";
+        HANDLE file = CreateFileW(backup.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(file, "old\r\n", 5, &written, nullptr);
+        CloseHandle(file);
+        if (nameTaken)
+            CreateDirectoryW(path.c_str(), nullptr);
+
+        const pirumo::SaveResult result = restoreFromBackup(path, backup);
+        if (nameTaken) {
+            EXPECT_EQ(result.outcome, pirumo::SaveOutcome::Damaged);
+            EXPECT_EQ(result.oldContentsAt, narrow(backup));
+            EXPECT_EQ(contents(backup), "old\r\n");
+            RemoveDirectoryW(path.c_str());
+        } else {
+            EXPECT_EQ(result.outcome, pirumo::SaveOutcome::Failed);
+            EXPECT_EQ(contents(path), "old\r\n");
+            EXPECT_EQ(GetFileAttributesW(backup.c_str()), INVALID_FILE_ATTRIBUTES);
+        }
+    }
+}
 
 TEST(HelperNames, StayShortBesideAnyTarget)
 {

@@ -86,7 +86,7 @@ std::optional<std::string> WebWindow::askSaveFileName(const std::string &offered
     return takenText(page_ask_save_file_name(offered.data(), offered.size()));
 }
 
-pirumo::SaveOutcome WebWindow::writeFile(const std::string &, const std::string &text)
+pirumo::SaveResult WebWindow::writeFile(const std::string &, const std::string &text)
 {
     // The page writes to the file the user has just picked, or downloads.
     return static_cast<pirumo::SaveOutcome>(page_write_file(text.data(), text.size()));

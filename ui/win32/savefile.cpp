@@ -1,10 +1,13 @@
 #include "savefile.h"
 
+#include "widetext.h"
+
 #include <windows.h>
 
 #include <optional>
 
 using pirumo::SaveOutcome;
+using pirumo::SaveResult;
 
 namespace {
 
@@ -54,7 +57,7 @@ bool writeAll(HANDLE file, const std::string &bytes, bool flush = true)
 // ReplaceFileW keeps the old file's security, attributes and streams. Given a
 // backup name, a replacement that fails halfway leaves the old file there,
 // from where it is put back.
-SaveOutcome replaceExisting(const std::wstring &path, const std::wstring &temporary)
+SaveResult replaceExisting(const std::wstring &path, const std::wstring &temporary)
 {
     std::wstring backup;
     HANDLE reserved = createSibling(path, L".bak", backup);
@@ -74,7 +77,7 @@ SaveOutcome replaceExisting(const std::wstring &path, const std::wstring &tempor
     }
     const DWORD error = GetLastError();
     if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
-        MoveFileExW(backup.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+        return restoreFromBackup(path, backup);
     return inUse(error) ? SaveOutcome::FileInUse : SaveOutcome::Failed;
 }
 
@@ -174,7 +177,14 @@ std::wstring helperName(const std::wstring &folder, unsigned number, const wchar
     return folder + L"~pr" + digits + suffix;
 }
 
-SaveOutcome writeWholeFile(const std::wstring &path, const std::string &bytes)
+SaveResult restoreFromBackup(const std::wstring &path, const std::wstring &backup)
+{
+    if (MoveFileExW(backup.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return SaveOutcome::Failed;
+    return {SaveOutcome::Damaged, narrow(backup)};
+}
+
+SaveResult writeWholeFile(const std::wstring &path, const std::string &bytes)
 {
     if (const auto outcome = writeIntoDevice(path, bytes))
         return *outcome;
@@ -193,14 +203,14 @@ SaveOutcome writeWholeFile(const std::wstring &path, const std::string &bytes)
     const bool written = writeAll(file, bytes);
     const bool closed = CloseHandle(file) != 0;
 
-    SaveOutcome outcome = SaveOutcome::Failed;
+    SaveResult result = SaveOutcome::Failed;
     if (written && closed) {
         if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
-            outcome = replaceExisting(path, temporary);
+            result = replaceExisting(path, temporary);
         else if (MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH))
-            outcome = SaveOutcome::Saved;
+            result = SaveOutcome::Saved;
     }
-    if (outcome != SaveOutcome::Saved)
+    if (result.outcome != SaveOutcome::Saved)
         DeleteFileW(temporary.c_str());
-    return outcome;
+    return result;
 }

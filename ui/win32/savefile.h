@@ -13,7 +13,13 @@
 // A file with more than one name is rewritten in place instead, so that
 // every name shows the new log; where no helper file fits beside the target,
 // it is written straight.
-pirumo::SaveOutcome writeWholeFile(const std::wstring &path, const std::string &bytes);
+// When even that fails (Damaged), the result names where the old contents are.
+pirumo::SaveResult writeWholeFile(const std::wstring &path, const std::string &bytes);
+
+// After ReplaceFileW moved the old file to its backup name and could not
+// move the new one in: the old file back in its place (Failed), or, where
+// that fails too, left under the backup name, which the result gives (Damaged).
+pirumo::SaveResult restoreFromBackup(const std::wstring &path, const std::wstring &backup);
 
 // The name of a helper file in folder (which ends in a separator): "~pr",
 // four hex digits of number, then suffix.
