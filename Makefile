@@ -61,7 +61,7 @@ endif
 DEB = $(wildcard build-release/pirumo_*_amd64.deb)
 
 .PHONY: all build run build-tests test test-default test-asan fuzz memcheck release package test-package \
-        bench reproducible windows test-windows web test-web screenshot clean
+        bench reproducible windows test-windows test-windows-x64 test-windows-x86 web test-web screenshot clean
 
 all: build
 
@@ -136,14 +136,13 @@ windows:
 	cmake --build --preset windows-x86 --target pirumo
 
 # Each test has its own X server and Wine prefix.
-test-windows: windows
+test-windows: test-windows-x64 test-windows-x86
+
+test-windows-x64 test-windows-x86: test-windows-%: windows
 	$(call install,$(TEST_PACKAGES) $(WINDOWS_TEST_PACKAGES))
-	cmake --preset windows -DBUILD_TESTING=ON
-	cmake --build --preset windows
-	ctest --preset windows -j2
-	cmake --preset windows-x86 -DBUILD_TESTING=ON
-	cmake --build --preset windows-x86
-	ctest --preset windows-x86 -j2
+	cmake --preset $(if $(filter x86,$*),windows-x86,windows) -DBUILD_TESTING=ON
+	cmake --build --preset $(if $(filter x86,$*),windows-x86,windows)
+	ctest --preset $(if $(filter x86,$*),windows-x86,windows) -j2
 
 # build-wasm/pirumo.html: PIRUMO as one page that works offline from any folder.
 web:

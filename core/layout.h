@@ -1,6 +1,8 @@
 #ifndef PIRUMO_CORE_LAYOUT_H
 #define PIRUMO_CORE_LAYOUT_H
 
+#include <string_view>
+
 namespace pirumo {
 
 // Where a control lies, in twips (1/1440 inch) from the client area's
@@ -14,8 +16,8 @@ struct Twips
 struct PixelRect
 {
     int left, top, right, bottom;
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
+    constexpr int width() const { return right - left; }
+    constexpr int height() const { return bottom - top; }
 };
 
 // The window's places, the same in every window.
@@ -34,6 +36,15 @@ inline constexpr int kToolPicture = 16;
 inline constexpr int kStepPicture = 20;
 inline constexpr int kEntryFontPixels = 15;
 inline constexpr int kCheckFontPixels = 16;
+
+// The labels' fonts: the first of these fixed-pitch faces in which the
+// sample fits its label (the labels line the number up by padding it with
+// spaces); where none does, a smaller size, down to kSmallestLabelFont.
+inline constexpr std::string_view kLabelFaces[] = {"ＭＳ ゴシック", "MS Gothic", "IPAGothic",
+                                                   "Noto Sans Mono CJK JP", "VL Gothic"};
+inline constexpr std::string_view kEntrySample = "888888888888";
+inline constexpr std::string_view kCheckSample = "X";
+inline constexpr int kSmallestLabelFont = 6;
 
 inline constexpr int kDefaultDpi = 96;
 
@@ -55,6 +66,14 @@ constexpr PixelRect toPixels(const Twips &t, int dpi = kDefaultDpi)
 {
     return {scaled(t.left, dpi, 1440), scaled(t.top, dpi, 1440), scaled(t.left + t.width, dpi, 1440),
             scaled(t.top + t.height, dpi, 1440)};
+}
+
+// Toolbar button i's place inside the toolbar, at 96 dpi: side by side from
+// the left edge, in the middle of the bar's height.
+constexpr PixelRect toolButtonPlace(int i)
+{
+    const int top = (toPixels(kToolbar).height() - kToolButtonHeight) / 2;
+    return {i * kToolButtonWidth, top, (i + 1) * kToolButtonWidth, top + kToolButtonHeight};
 }
 
 } // namespace pirumo

@@ -17,7 +17,8 @@ sharp and round shapes come out finer at twice the size.
 import os
 import struct
 import sys
-import zlib
+
+from pngfile import png
 
 out = sys.argv[1]
 
@@ -75,16 +76,6 @@ def xpm(name, canvas, palette, flip=False):
 
 def rgb(rows, palette):
     return [[tuple(int(palette[c][i:i + 2], 16) for i in (1, 3, 5)) for c in row] for row in rows]
-
-
-def png(pixels):
-    """A PNG file of rows of (r, g, b)."""
-    def chunk(kind, data):
-        return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
-    raw = b''.join(b'\0' + bytes(v for p in row for v in p) for row in pixels)
-    header = struct.pack('>IIBBBBB', len(pixels[0]), len(pixels), 8, 2, 0, 0, 0)
-    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', header) + chunk(b'IDAT', zlib.compress(raw, 9))
-            + chunk(b'IEND', b''))
 
 
 # The 16 colours of the classic Windows palette, which the icon keeps to.

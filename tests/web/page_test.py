@@ -217,6 +217,36 @@ class Page(unittest.TestCase):
                     # The name saved under is offered the next time.
                     self.assertEqual(self.js('return offered'), ['kiroku.txt', 'offered kiroku.txt'])
 
+    def test_events_while_the_page_waits_for_the_browser_are_dropped(self):
+        # A save picker that stays open until the test lets it answer.
+        self.js('''
+            window.written = null;
+            window.showSaveFilePicker = () => new Promise((answer) => {
+                window.answer = () => answer({ name: 'kiroku.txt', createWritable: async () => {
+                    const parts = [];
+                    return { write: async (b) => parts.push(...b), close: async () => { written = parts; },
+                             abort: async () => {} };
+                } });
+            });''')
+        self.recorded_twice()
+        self.steps('click:[data-key=save]')
+        self.until(lambda: self.js('return typeof answer') == 'function', 'the picker open')
+        self.steps('9', '⏎', '↑', 'click:[data-key=log]', 'click:#UpCmd')
+        self.expect_shown('         124', '4', '2件記録')
+        self.js('answer()')
+        self.until(lambda: self.js('return written') is not None, 'saved')
+        self.assertEqual(bytes(self.js('return written')), b'1236\r\n1244\r\n')
+        self.expect_shown('         124', '4', 'PIRUMO')
+        # And the keys work again: the number the step reached goes on.
+        self.steps('9')
+        self.expect_shown('        1249', '1', 'PIRUMO')
+
+    def test_tab_goes_from_the_number_to_the_step_buttons_and_back(self):
+        for step, focused in [('\ue004', 'UpCmd'), ('\ue004', 'DownCmd'), ('shift+\ue004', 'UpCmd'),
+                              ('shift+\ue004', 'Text1')]:
+            self.steps(step)
+            self.until(lambda: self.js('return document.activeElement.id') == focused, f'{step!r} to {focused}')
+
     def test_help_opens_in_the_page_and_gives_the_keyboard_back(self):
         for opening in ('click:[data-key=help]', 'F1'):
             with self.subTest(opening=opening):
@@ -287,6 +317,12 @@ class Page(unittest.TestCase):
         self.assertEqual(self.js('return [...Toolbar1.children].map(b => b.ariaLabel + b.title)'),
                          [t + t for t in TOOL_TIPS])
         self.assertEqual(self.js('return [UpCmd.ariaLabel, DownCmd.ariaLabel]'), ['1 増やす', '1 減らす'])
+        # Each control's description, as the desktop window gives it.
+        self.assertEqual(self.js('return [Text1, Label1, Label2, UpCmd, DownCmd].map(c => [c.ariaLabel || "", '
+                                 'document.getElementById(c.getAttribute("aria-describedby")).textContent])'),
+                         [['数字の入力', '数字、BackSpace、Enter、↑↓、スペースで番号を入力します'],
+                          ['番号', '番号（12 桁まで、右詰め）'], ['チェック文字', '番号のモジュラス 11 チェック文字'],
+                          ['1 増やす', '番号に 1 を足します（↑キー）'], ['1 減らす', '番号から 1 を引きます（↓キー）']])
         self.steps('123')
         self.js(AXE)
         for state in ('window', 'help'):

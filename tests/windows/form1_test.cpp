@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <tuple>
 #include <vector>
 
@@ -25,13 +26,29 @@ LRESULT CALLBACK countMoves(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
-HWND openForm(Form1 &form)
+// PIRUMO's window opened for a test, and its controls. Windows lists
+// controls of one class in the order they were made.
+struct OpenForm
 {
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-    return form.create(GetModuleHandleW(nullptr), SW_SHOWNOACTIVATE) ? FindWindowW(L"PIRUMO.Form1", nullptr)
-                                                                      : nullptr;
-}
+    explicit OpenForm(DpiCalls calls = DpiCalls::lookedUp()) : form(calls)
+    {
+        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+        InitCommonControlsEx(&controls);
+        if (!form.create(GetModuleHandleW(nullptr), SW_SHOWNOACTIVATE))
+            return;
+        window = FindWindowW(L"PIRUMO.Form1", nullptr);
+        text1 = FindWindowExW(window, nullptr, WC_EDITW, nullptr);
+        label2 = FindWindowExW(window, nullptr, WC_STATICW, nullptr);
+        label1 = FindWindowExW(window, label2, WC_STATICW, nullptr);
+        downCmd = FindWindowExW(window, nullptr, WC_BUTTONW, nullptr);
+        upCmd = FindWindowExW(window, downCmd, WC_BUTTONW, nullptr);
+    }
+    bool complete() const { return window && text1 && label1 && label2 && upCmd && downCmd; }
+
+    Form1 form;
+    HWND window = nullptr, text1 = nullptr, label1 = nullptr, label2 = nullptr, upCmd = nullptr,
+         downCmd = nullptr;
+};
 
 using Place = std::tuple<LONG, LONG, LONG, LONG>;  // left, top, right, bottom
 
@@ -48,9 +65,9 @@ BOOL CALLBACK addPlace(HWND control, LPARAM places)
 
 TEST(DisplayScale, MovesToTheSuggestedPlaceInOneStepAndReloadsTheSmallIcon)
 {
-    Form1 form;
-    HWND window = openForm(form);
-    ASSERT_TRUE(window);
+    OpenForm opened;
+    ASSERT_TRUE(opened.complete());
+    HWND window = opened.window;
 
     // Where Windows would put the window on a monitor at 144 dpi.
     const pirumo::PixelRect client = pirumo::toPixels(pirumo::kClient, 144);
@@ -78,9 +95,9 @@ TEST(DisplayScale, MovesToTheSuggestedPlaceInOneStepAndReloadsTheSmallIcon)
 // window's own, and the window takes the system's.
 TEST(OlderWindows, OpenAtTheSystemDpiWithEveryControlInItsPlace)
 {
-    Form1 form(DpiCalls::none());
-    HWND window = openForm(form);
-    ASSERT_TRUE(window);
+    OpenForm opened(DpiCalls::none());
+    ASSERT_TRUE(opened.complete());
+    HWND window = opened.window;
 
     RECT client = {};
     GetClientRect(window, &client);
@@ -100,4 +117,81 @@ TEST(OlderWindows, OpenAtTheSystemDpiWithEveryControlInItsPlace)
     std::sort(places.begin(), places.end());
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(places, expected);
+}
+
+namespace {
+
+// The rows of a control as it draws itself that are all white.
+std::vector<bool> whiteRows(HWND control)
+{
+    RECT r = {};
+    GetClientRect(control, &r);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof info.bmiHeader, r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void *bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    PrintWindow(control, dc, PW_CLIENTONLY);
+    GdiFlush();
+    std::vector<bool> rows;
+    const auto *pixels = static_cast<const std::uint32_t *>(bits);
+    for (int y = 0; y < r.bottom; ++y)
+        rows.push_back(std::all_of(pixels + y * r.right, pixels + (y + 1) * r.right,
+                                   [](std::uint32_t p) { return (p & 0xffffff) == 0xffffff; }));
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return rows;
+}
+
+} // namespace
+
+// Whatever face Windows has (run too on a desktop without Japanese fonts),
+// the number and its check character lie inside their labels with a white
+// row above and below.
+TEST(Labels, KeepAWhiteRowAboveAndBelowTheGlyphs)
+{
+    OpenForm opened;
+    ASSERT_TRUE(opened.complete());
+
+    // 888888888888 has the check character 6, and 6 has X.
+    for (const char *number : {"888888888888", "6"}) {
+        for (const char *digit = number; *digit; ++digit)
+            SendMessageW(opened.text1, WM_KEYDOWN, static_cast<WPARAM>(*digit), 0);
+        for (HWND label : {opened.label1, opened.label2}) {
+            const std::vector<bool> rows = whiteRows(label);
+            ASSERT_GE(rows.size(), 3u);
+            EXPECT_TRUE(rows.front()) << number << ": the top row is drawn on";
+            EXPECT_TRUE(rows.back()) << number << ": the bottom row is drawn on";
+            EXPECT_NE(std::count(rows.begin(), rows.end(), false), 0) << number << ": nothing drawn";
+        }
+        SendMessageW(opened.text1, WM_KEYDOWN, VK_RETURN, 0);
+    }
+}
+
+// Tab and Shift+Tab go round the key catcher and the two step buttons, as
+// the window's only places to type or press.
+TEST(Keyboard, TabGoesRoundTheNumberAndTheStepButtons)
+{
+    OpenForm opened;
+    ASSERT_TRUE(opened.complete());
+    HWND text1 = opened.text1, upCmd = opened.upCmd, downCmd = opened.downCmd;
+
+    const struct
+    {
+        HWND from;
+        bool shift;
+        HWND to;
+    } moves[] = {{text1, false, upCmd},  {upCmd, false, downCmd}, {downCmd, false, text1},
+                 {text1, true, downCmd}, {downCmd, true, upCmd},  {upCmd, true, text1}};
+    for (const auto &move : moves) {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = move.shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        SetFocus(move.from);
+        SendMessageW(move.from, WM_KEYDOWN, VK_TAB, 0);
+        EXPECT_EQ(GetFocus(), move.to) << (move.shift ? "Shift+Tab" : "Tab");
+    }
 }

@@ -148,9 +148,8 @@ void Form1::buildToolbar()
     Toolbar1->setAutoFillBackground(true);  // opaque: Text1 lies hidden behind it
     Toolbar1->setGeometry(place(pirumo::kToolbar));
 
-    const QSize buttonSize(pirumo::kToolButtonWidth, pirumo::kToolButtonHeight);
-    QPoint at(0, (Toolbar1->height() - buttonSize.height()) / 2);
     for (const pirumo::ToolbarButton &b : pirumo::kToolbarButtons) {
+        const pirumo::PixelRect r = pirumo::toolButtonPlace(static_cast<int>(toolButtons.size()));
         auto *button = new QToolButton(Toolbar1);
         button->setObjectName(text(b.key));
         button->setIcon(toolbarIcon(b.key));
@@ -158,12 +157,11 @@ void Form1::buildToolbar()
         button->setToolTip(text(b.toolTip));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
-        button->setGeometry(QRect(at, buttonSize));
+        button->setGeometry(r.left, r.top, r.width(), r.height());
         connect(button, &QToolButton::clicked, this, [this, key = b.key] {
             calc.Toolbar1_ButtonClick(key);
         });
         toolButtons.append(button);
-        at.rx() += buttonSize.width();
     }
 }
 
@@ -217,8 +215,8 @@ void Form1::fitLabelFonts()
     if (labelFontsFitted)
         return;
     labelFontsFitted = true;
-    Label1->setFont(labelFont(pirumo::kEntryFontPixels, QFont::Normal, QStringLiteral("888888888888"), Label1->width()));
-    Label2->setFont(labelFont(pirumo::kCheckFontPixels, QFont::Bold, QStringLiteral("X"), Label2->width()));
+    Label1->setFont(labelFont(pirumo::kEntryFontPixels, QFont::Normal, text(pirumo::kEntrySample), Label1->width()));
+    Label2->setFont(labelFont(pirumo::kCheckFontPixels, QFont::Bold, text(pirumo::kCheckSample), Label2->width()));
 }
 
 std::string Form1::checkLabel() const
@@ -291,7 +289,7 @@ std::optional<std::string> Form1::askSaveFileName(const std::string &offered)
     return name.toStdString();
 }
 
-pirumo::SaveOutcome Form1::writeFile(const std::string &path, const std::string &text)
+pirumo::SaveResult Form1::writeFile(const std::string &path, const std::string &text)
 {
     return writeWholeFile(QString::fromStdString(path), QByteArray::fromStdString(text));
 }

@@ -1,5 +1,7 @@
 #include "labelfont.h"
 
+#include "layout.h"
+
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QStringList>
@@ -52,10 +54,10 @@ QFont labelFont(int pixelSize, QFont::Weight weight, const QString &sample, int 
 
     // The Japanese faces first; whatever other fixed-pitch faces there are
     // only when none of those fits.
-    const QStringList preferred = {
-        QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"),
-        QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("VL Gothic"),
-        QFontDatabase::systemFont(QFontDatabase::FixedFont).family()};
+    QStringList preferred;
+    for (std::string_view family : pirumo::kLabelFaces)
+        preferred << QString::fromUtf8(family.data(), static_cast<int>(family.size()));
+    preferred << QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
     if (const auto font = firstThatFits(preferred))
         return *font;
     QStringList others;
@@ -66,7 +68,7 @@ QFont labelFont(int pixelSize, QFont::Weight weight, const QString &sample, int 
         return *font;
 
     QFont font = face(even.value(0, preferred.constFirst()), pixelSize, weight);
-    while (font.pixelSize() > 6 && !fits(font, sample, width))
+    while (font.pixelSize() > pirumo::kSmallestLabelFont && !fits(font, sample, width))
         font.setPixelSize(font.pixelSize() - 1);
     return font;
 }

@@ -12,35 +12,34 @@ import argparse
 import base64
 import html
 import json
+import pathlib
 import re
-import struct
 import subprocess
-import zlib
+import sys
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[2] / 'tools'))
+from pngfile import png  # noqa: E402  (found through the line above)
 
 
-def png(picture):
+def png_address(picture):
     """The 0xAARRGGBB pixels as a PNG data address (RGBA, not premultiplied)."""
     width, height = picture['width'], picture['height']
     argb = bytes.fromhex(picture['argb'])
-    rows = b''
+    rows = []
     for y in range(height):
-        rows += b'\0'
+        row = []
         for x in range(width):
             a, r, g, b = argb[4 * (y * width + x):4 * (y * width + x) + 4]
             if a:  # stored premultiplied
                 r, g, b = (min(255, (c * 255 + a // 2) // a) for c in (r, g, b))
-            rows += bytes((r, g, b, a))
-
-    def chunk(kind, data):
-        return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
-    data = (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', width, height, 8, 6, 0, 0, 0))
-            + chunk(b'IDAT', zlib.compress(rows, 9)) + chunk(b'IEND', b''))
-    return 'data:image/png;base64,' + base64.b64encode(data).decode()
+            row.append((r, g, b, a))
+        rows.append(row)
+    return 'data:image/png;base64,' + base64.b64encode(png(rows)).decode()
 
 
 def img(pictures, size):
     """The picture at 1x, or at 2x on dense screens and when zoomed in."""
-    once, twice = (png(p) for p in pictures)
+    once, twice = (png_address(p) for p in pictures)
     return (f'<picture><source media="(min-resolution: 1.5dppx)" srcset="{twice}">'
             f'<img src="{once}" width="{size}" height="{size}" '
             f'style="margin: -{size // 2}px 0 0 -{size // 2}px" alt=""></picture>')
@@ -57,12 +56,10 @@ def places_css(facts):
 
 
 def toolbar_html(facts):
-    width, height = facts['toolButton']
-    top = (facts['places']['Toolbar1'][3] - height) // 2
     buttons = []
-    for place, button in enumerate(facts['toolbar']):
+    for (left, top, width, height), button in zip(facts['toolButtonPlaces'], facts['toolbar']):
         tip = html.escape(button['toolTip'])
-        style = f'left: {place * width}px; top: {top}px; width: {width}px; height: {height}px'
+        style = f'left: {left}px; top: {top}px; width: {width}px; height: {height}px'
         buttons.append(f'<button type="button" data-key="{button["key"]}" tabindex="-1" title="{tip}" aria-label="{tip}" '
                        f'style="{style}">{img(facts["pictures"][button["key"]], facts["toolPicture"])}</button>')
     return '\n'.join(buttons)
@@ -85,14 +82,16 @@ def main():
     facts = json.loads(subprocess.run(args.facts_command, check=True, capture_output=True).stdout)
     _, _, width, height = facts['places']['Form1']
     script = (open(args.script, encoding='utf-8').read().replace('@OUTCOMES@', json.dumps(facts['outcomes']))
-              .replace('@SAVE_BUTTON@', str(facts['saveButton'])))
+              .replace('@SAVE_BUTTON@', str(facts['saveButton']))
+              .replace('@SMALLEST_LABEL_FONT@', str(facts['smallestLabelFont'])))
     with open(args.core, 'rb') as core:
         wasm = base64.b64encode(core.read()).decode()
     fills = {
         'TITLE': html.escape(facts['productName']),
-        'ICON': png(facts['pictures']['pirumo'][1]),
+        'ICON': png_address(facts['pictures']['pirumo'][1]),
         'FORM_SIZE': f'width: {width}px; height: {height}px;',
         'PLACES': places_css(facts),
+        'LABEL_FACES': ', '.join(json.dumps(face, ensure_ascii=False) for face in facts['labelFaces']),
         'TOOLBAR': toolbar_html(facts),
         'UP_PICTURE': img(facts['pictures']['up'], facts['stepPicture']),
         'DOWN_PICTURE': img(facts['pictures']['down'], facts['stepPicture']),
@@ -101,7 +100,8 @@ def main():
         'SCRIPT': script,
     }
     fills.update((name, html.escape(text)) for name, text in facts['texts'].items())
-    page = re.sub(r'@([A-Z_]+)@', lambda m: fills[m.group(1)], open(args.template, encoding='utf-8').read())
+    template = open(args.template, encoding='utf-8').read()
+    page = re.sub(r'@([A-Z0-9_]+)@', lambda m: fills[m.group(1)], template)
     with open(args.output, 'w', encoding='utf-8', newline='\n') as out:
         out.write(page)
 

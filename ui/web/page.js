@@ -5,6 +5,7 @@
 (() => {
     const OUTCOME = @OUTCOMES@;
     const SAVE_BUTTON = @SAVE_BUTTON@;  // its place on the toolbar
+    const SMALLEST_LABEL_FONT = @SMALLEST_LABEL_FONT@;  // pixels
     const DOWNLOAD_NAME = 'kiroku.txt';
     const ENDED_TEXT = 'PIRUMO を終了しました。このタブは閉じてかまいません。';
     const downloadQuestion = (name) =>
@@ -80,7 +81,7 @@
         labelsFitted = true;
         for (const label of [label1, label2]) {
             let size = parseFloat(getComputedStyle(label).fontSize);
-            while (label.scrollWidth > label.clientWidth && size > 6)
+            while (label.scrollWidth > label.clientWidth && size > SMALLEST_LABEL_FONT)
                 label.style.fontSize = `${--size}px`;
         }
     }

@@ -7,6 +7,7 @@
 #include "picturepixels.h"
 
 #include <cstdio>
+#include <iterator>
 #include <string_view>
 #include <utility>
 
@@ -83,8 +84,7 @@ int main()
         printPlace(name, twips);
         separator = ", ";
     }
-    std::printf("},\n\"toolButton\": [%d, %d], \"toolPicture\": %d, \"stepPicture\": %d,\n", pirumo::kToolButtonWidth,
-                pirumo::kToolButtonHeight, pirumo::kToolPicture, pirumo::kStepPicture);
+    std::printf("},\n\"toolPicture\": %d, \"stepPicture\": %d,\n", pirumo::kToolPicture, pirumo::kStepPicture);
     std::printf("\"entryFont\": %d, \"checkFont\": %d,\n", pirumo::kEntryFontPixels, pirumo::kCheckFontPixels);
     std::printf("\"texts\": {");
     separator = "";
@@ -93,7 +93,15 @@ int main()
         printText(text);
         separator = ", ";
     }
-    std::printf("},\n\"saveButton\": %d,\n\"outcomes\": {\"Saved\": %d, \"Failed\": %d, \"FileInUse\": %d, \"Unconfirmed\": %d},\n",
+    std::printf("},\n\"labelFaces\": [");
+    separator = "";
+    for (std::string_view face : pirumo::kLabelFaces) {
+        std::printf("%s", separator);
+        printText(face);
+        separator = ", ";
+    }
+    std::printf("], \"smallestLabelFont\": %d,", pirumo::kSmallestLabelFont);
+    std::printf("\n\"saveButton\": %d,\n\"outcomes\": {\"Saved\": %d, \"Failed\": %d, \"FileInUse\": %d, \"Unconfirmed\": %d},\n",
                 static_cast<int>(pirumo::kSaveButton), static_cast<int>(pirumo::SaveOutcome::Saved), static_cast<int>(pirumo::SaveOutcome::Failed),
                 static_cast<int>(pirumo::SaveOutcome::FileInUse), static_cast<int>(pirumo::SaveOutcome::Unconfirmed));
     std::printf("\"toolbar\": [");
@@ -104,6 +112,13 @@ int main()
         std::printf(", \"toolTip\": ");
         printText(b.toolTip);
         std::printf("}");
+        separator = ", ";
+    }
+    std::printf("],\n\"toolButtonPlaces\": [");
+    separator = "";
+    for (int i = 0; i < static_cast<int>(std::size(pirumo::kToolbarButtons)); ++i) {
+        const pirumo::PixelRect r = pirumo::toolButtonPlace(i);
+        std::printf("%s[%d, %d, %d, %d]", separator, r.left, r.top, r.width(), r.height());
         separator = ", ";
     }
     std::printf("],\n\"pictures\": {\n");

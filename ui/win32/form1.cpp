@@ -3,6 +3,7 @@
 #include "bitmaps.h"
 #include "clipboard.h"
 #include "helpcopy.h"
+#include "labelfont.h"
 #include "savefile.h"
 #include "systemfunction.h"
 #include "widetext.h"
@@ -53,61 +54,6 @@ std::int16_t shiftState()
                                      | (GetKeyState(VK_MENU) < 0 ? pirumo::kAltBit : 0));
 }
 
-HFONT createFont(const wchar_t *face, BYTE charset, int pixels, int weight)
-{
-    LOGFONTW font = {};
-    font.lfHeight = -pixels;  // the em, as a pixel size
-    font.lfWeight = weight;
-    font.lfCharSet = charset;
-    font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-    lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
-    return CreateFontIndirectW(&font);
-}
-
-// "ＭＳ ゴシック" where Windows has it, else the first fixed-pitch face found:
-// the labels align the number by padding it with spaces. Its size shrinks
-// until the sample fits the label's width.
-HFONT labelFont(int pixels, int weight, const wchar_t *sample, int width)
-{
-    static const struct
-    {
-        const wchar_t *face;  // "" lets Windows pick any fixed-pitch face
-        BYTE charset;
-    } candidates[] = {{L"ＭＳ ゴシック", SHIFTJIS_CHARSET}, {L"MS Gothic", SHIFTJIS_CHARSET},
-                      {L"Consolas", DEFAULT_CHARSET}, {L"Courier New", DEFAULT_CHARSET},
-                      {L"", DEFAULT_CHARSET}};
-    HDC dc = GetDC(nullptr);
-    HFONT chosen = nullptr;
-    for (const auto &candidate : candidates) {
-        for (int size = pixels; size >= pixels / 2 && !chosen; --size) {
-            HFONT font = createFont(candidate.face, candidate.charset, size, weight);
-            HGDIOBJ previous = SelectObject(dc, font);
-            TEXTMETRICW metrics = {};
-            GetTextMetricsW(dc, &metrics);
-            wchar_t face[LF_FACESIZE] = {};
-            GetTextFaceW(dc, LF_FACESIZE, face);
-            SIZE extent = {};
-            GetTextExtentPoint32W(dc, sample, lstrlenW(sample), &extent);
-            SelectObject(dc, previous);
-
-            // TMPF_FIXED_PITCH, despite its name, marks a variable pitch.
-            const bool fixedPitch = !(metrics.tmPitchAndFamily & TMPF_FIXED_PITCH);
-            const bool asked = !*candidate.face || lstrcmpiW(face, candidate.face) == 0;
-            if (fixedPitch && asked && extent.cx <= width) {
-                chosen = font;
-            } else {
-                DeleteObject(font);
-                if (!fixedPitch || !asked)
-                    break;  // the next face; this one will not do at any size
-            }
-        }
-        if (chosen)
-            break;
-    }
-    ReleaseDC(nullptr, dc);
-    return chosen ? chosen : createFont(L"", DEFAULT_CHARSET, pixels / 2, weight);
-}
-
 HWND createControl(HWND parent, const wchar_t *className, DWORD style, const wchar_t *name)
 {
     HWND control = CreateWindowExW(0, className, L"", kChild | style, 0, 0, 0, 0, parent, nullptr,
@@ -154,7 +100,8 @@ bool Form1::create(HINSTANCE programInstance, int showCommand)
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
-    if (!RegisterClassExW(&windowClass))
+    // Once per process; a second window (in the tests) finds it there.
+    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         return false;
 
     const std::wstring caption = widen(pirumo::kProductName);
@@ -263,10 +210,13 @@ void Form1::loadFonts()
 {
     HFONT oldEntry = entryFont;
     HFONT oldCheck = checkFont;
-    entryFont = labelFont(atDpi(pirumo::kEntryFontPixels, dpi), FW_NORMAL, L"000000000000",
-                          toPixels(pirumo::kLabel1, dpi).width());
-    checkFont = labelFont(atDpi(pirumo::kCheckFontPixels, dpi), FW_BOLD, L"X",
-                          toPixels(pirumo::kLabel2, dpi).width());
+    const int smallest = atDpi(pirumo::kSmallestLabelFont, dpi);
+    const pirumo::PixelRect entry = toPixels(pirumo::kLabel1, dpi);
+    const pirumo::PixelRect check = toPixels(pirumo::kLabel2, dpi);
+    entryFont = labelFont(atDpi(pirumo::kEntryFontPixels, dpi), smallest, FW_NORMAL, widen(pirumo::kEntrySample),
+                          {entry.width(), entry.height()});
+    checkFont = labelFont(atDpi(pirumo::kCheckFontPixels, dpi), smallest, FW_BOLD, widen(pirumo::kCheckSample),
+                          {check.width(), check.height()});
     SendMessageW(Label1, WM_SETFONT, reinterpret_cast<WPARAM>(entryFont), TRUE);
     SendMessageW(Label2, WM_SETFONT, reinterpret_cast<WPARAM>(checkFont), TRUE);
     if (oldEntry)
@@ -535,7 +485,7 @@ std::optional<std::string> Form1::askSaveFileName(const std::string &offered)
     return narrow(name.data());
 }
 
-pirumo::SaveOutcome Form1::writeFile(const std::string &path, const std::string &text)
+pirumo::SaveResult Form1::writeFile(const std::string &path, const std::string &text)
 {
     return writeWholeFile(widen(path), text);
 }

@@ -53,7 +53,7 @@ private:
     bool setClipboardText(const std::string &text) override;
     std::optional<std::string> clipboardText() override;
     std::optional<std::string> askSaveFileName(const std::string &offered) override;
-    pirumo::SaveOutcome writeFile(const std::string &path, const std::string &text) override;
+    pirumo::SaveResult writeFile(const std::string &path, const std::string &text) override;
     void openHelp(const std::string &file) override;
     std::string executableFolder() const override;
     char pathSeparator() const override;
