@@ -241,6 +241,16 @@ class Page(unittest.TestCase):
         self.steps('9')
         self.expect_shown('        1249', '1', 'PIRUMO')
 
+    def test_a_click_anywhere_on_the_window_leaves_the_keyboard_with_the_number(self):
+        # The save button is greyed out: browsers send it no mouse events.
+        for target in ('[data-key=save]', '#Label1', '#Label2'):
+            with self.subTest(target=target):
+                self.setUp()
+                self.steps('7')
+                ActionChains(self.d).move_to_element(self.d.find_element(By.CSS_SELECTOR, target)).click().perform()
+                self.steps('8')
+                self.expect_shown('          78', '7', 'PIRUMO')
+
     def test_tab_goes_from_the_number_to_the_step_buttons_and_back(self):
         for step, focused in [('\ue004', 'UpCmd'), ('\ue004', 'DownCmd'), ('shift+\ue004', 'UpCmd'),
                               ('shift+\ue004', 'Text1')]:

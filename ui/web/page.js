@@ -219,6 +219,13 @@
             text1.focus();
         }
     });
+    // Nor does a click on a greyed-out button, which browsers send no mouse
+    // events, leave the keyboard with the page's body.
+    text1.addEventListener('blur', () => setTimeout(() => {
+        if (!ended && document.hasFocus() && document.activeElement === document.body
+            && !help.open && !downloaded.open)
+            text1.focus();
+    }));
     // A tab closed or reloaded by mistake would take the log with it: the
     // browser asks first while there are lines that were never saved.
     window.addEventListener('beforeunload', (event) => {
