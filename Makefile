@@ -112,14 +112,15 @@ release:
 	cmake --preset release
 	cmake --build --preset release
 
-# dist/: the .deb, the Windows zips and MSIs, the web page, and their SHA256SUMS.
+# dist/: the .deb, the Windows zips and MSIs, the web page, the hosted web
+# app, and their SHA256SUMS.
 # The .deb's folders and its archive members take their modes from the umask.
 package: release windows web
 	cd build-release && umask 022 && cpack
 	tools/windows_packages.sh build-windows dist
 	tools/windows_packages.sh build-windows-x86 dist
 	cp build-release/pirumo_*_amd64.deb build-wasm/pirumo.html dist/
-	cd dist && sha256sum -- *.deb *.zip *.msi *.html >SHA256SUMS
+	cd dist && sha256sum -- *.deb *.zip *.msi *.html pirumo-web/* >SHA256SUMS
 
 # Another build of the packages, in another folder under another umask and
 # time zone, compared byte for byte with dist/.
@@ -144,14 +145,18 @@ test-windows-x64 test-windows-x86: test-windows-%: windows
 	cmake --build --preset $(if $(filter x86,$*),windows-x86,windows)
 	ctest --preset $(if $(filter x86,$*),windows-x86,windows) -j2
 
-# build-wasm/pirumo.html: PIRUMO as one page that works offline from any folder.
+# build-wasm/pirumo.html: PIRUMO as one page that works offline from any
+# folder; dist/pirumo-web/: the same page for a web server, installable as an
+# app and working offline once visited.
 web:
 	$(call install,$(RUN_PACKAGES) $(WEB_PACKAGES))
 	cmake --preset wasm -DBUILD_TESTING=OFF
 	cmake --build --preset wasm --target pirumo_page
+	rm -rf dist/pirumo-web && mkdir -p dist && cp -r build-wasm/pirumo-web dist/
 
 # The calculator's GoogleTest suite compiled to WebAssembly and run under
-# Node.js; the page in Chromium with the network cut off.
+# Node.js; the page in Chromium with the network cut off, and the hosted web
+# app from a server on loopback.
 test-web: web
 	$(call install,$(TEST_PACKAGES) $(WEB_TEST_PACKAGES))
 	cmake --preset wasm -DBUILD_TESTING=ON

@@ -198,9 +198,10 @@ for i in range(3, 22):
         t.set(i + d, i, 'k'); t.set(24 - i + d, i, 'k')
 xpm('end', t, {'.': '#BFBFBF', 'k': '#000000'})
 
-# The program's icon at the desktop's sizes, and pirumo.ico for pirumo.exe.
+# The program's icon at the desktop's sizes (192 and 512 for the page as a
+# web app), and pirumo.ico for pirumo.exe.
 os.makedirs(os.path.join(out, 'icons'), exist_ok=True)
-for size in (16, 24, 32, 48, 64, 128, 256):
+for size in (16, 24, 32, 48, 64, 128, 192, 256, 512):
     open(os.path.join(out, 'icons', 'pirumo-%d.png' % size), 'wb').write(png(rgb(c.rows(size), ICON_COLOURS)))
 open(os.path.join(out, 'pirumo.ico'), 'wb').write(ico(
     [(size, bmp16(rgb(c.rows(size), ICON_COLOURS))) for size in (16, 24, 32, 48)]

@@ -18,7 +18,7 @@ echo "building in $copy under umask 002 and TZ=Asia/Tokyo"
 (umask 002 && TZ=Asia/Tokyo make -C "$copy" package) >"$work/build.log" 2>&1 || { tail -n 30 "$work/build.log"; exit 1; }
 
 status=0
-for file in $(cd "$root" && ls dist/* build-windows/pirumo.exe build-windows-x86/pirumo.exe); do
+for file in $(cd "$root" && find dist -type f | sort) build-windows/pirumo.exe build-windows-x86/pirumo.exe; do
     if cmp -s "$root/$file" "$copy/$file"; then
         echo "same:    $file ($(sha256sum <"$root/$file" | cut -c1-16)…)"
     else

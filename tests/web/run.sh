@@ -1,10 +1,10 @@
 #!/bin/bash
-# Runs the page's browser tests with the network cut off: in a network
-# namespace of their own that has only loopback, which ChromeDriver needs.
-#   run.sh PAGE NODE_MODULES
+# Runs one of the page's browser tests with the network cut off: in a network
+# namespace of its own that has only loopback, which ChromeDriver and the
+# test's own web server need.
+#   run.sh TEST.py ARGS...
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-page=$(realpath "$1")
-axe=$(realpath "$2/axe-core/axe.min.js")
-exec unshare --net bash -c 'ip link set lo up && exec /usr/bin/python3 "$0"/page_test.py "$1" "$2"' \
-    "$here" "$page" "$axe"
+test=$1
+shift
+exec unshare --net bash -c 'ip link set lo up && exec /usr/bin/python3 "$@"' run "$here/$test" "$@"

@@ -3,17 +3,23 @@
 with the calculator's WebAssembly, the page's script, the pictures as PNG
 and the help all inlined.
 
-    build_page.py --template T --script S --core C --help-file H --output O -- FACTS_COMMAND...
+    build_page.py --template T --script S --core C --help-file H --output O
+                  [--hosted DIR --service-worker W --icons I] -- FACTS_COMMAND...
 
 FACTS_COMMAND prints the places, texts and pictures the page shares with the
-desktop windows (pagefacts.cpp).
+desktop windows (pagefacts.cpp). With --hosted, DIR receives the same page as
+index.html for a web server, with what makes it an installable web app that
+works offline: a manifest, the service worker W and the icons at 192 and 512
+pixels from the folder I.
 """
 import argparse
 import base64
 import html
 import json
 import pathlib
+import hashlib
 import re
+import shutil
 import subprocess
 import sys
 
@@ -72,10 +78,41 @@ def help_html(path):
     return body.replace('<h1>', '<h1 id="helpTitle">', 1)
 
 
+# What the hosted page adds: its manifest and service worker, which the
+# browser loads from the page's own server.
+HOSTED_POLICY = " 'self'; manifest-src 'self'; worker-src 'self'"  # after img-src data:
+HOSTED_HEAD = ('<link rel="manifest" href="manifest.webmanifest">'
+               "<script>navigator.serviceWorker?.register('sw.js');</script>")
+
+
+def write_hosted(folder, page, facts, service_worker, icons):
+    """The page as index.html with its manifest, service worker and icons."""
+    folder = pathlib.Path(folder)
+    folder.mkdir(parents=True, exist_ok=True)
+    (folder / 'index.html').write_text(page, encoding='utf-8', newline='\n')
+    version = hashlib.sha256(page.encode()).hexdigest()[:16]
+    worker = pathlib.Path(service_worker).read_text(encoding='utf-8').replace('@VERSION@', version)
+    (folder / 'sw.js').write_text(worker, encoding='utf-8', newline='\n')
+    for size in (192, 512):
+        shutil.copyfile(pathlib.Path(icons) / f'pirumo-{size}.png', folder / f'icon-{size}.png')
+    manifest = {
+        'name': facts['productName'], 'short_name': facts['productName'],
+        'description': 'モジュラス 11 チェック文字の計算',
+        'lang': 'ja', 'start_url': './', 'scope': './', 'display': 'standalone',
+        'background_color': '#f0f0f0', 'theme_color': '#f0f0f0',
+        'icons': [{'src': f'icon-{size}.png', 'sizes': f'{size}x{size}', 'type': 'image/png'}
+                  for size in (192, 512)],
+    }
+    (folder / 'manifest.webmanifest').write_text(json.dumps(manifest, ensure_ascii=False, indent=1) + '\n',
+                                                 encoding='utf-8', newline='\n')
+
+
 def main():
     parser = argparse.ArgumentParser()
     for option in ('template', 'script', 'core', 'help-file', 'output'):
         parser.add_argument('--' + option, required=True)
+    for option in ('hosted', 'service-worker', 'icons'):
+        parser.add_argument('--' + option)
     parser.add_argument('facts_command', nargs='+')
     args = parser.parse_args()
 
@@ -101,9 +138,16 @@ def main():
     }
     fills.update((name, html.escape(text)) for name, text in facts['texts'].items())
     template = open(args.template, encoding='utf-8').read()
-    page = re.sub(r'@([A-Z0-9_]+)@', lambda m: fills[m.group(1)], template)
-    with open(args.output, 'w', encoding='utf-8', newline='\n') as out:
-        out.write(page)
+    for output, hosted in ((args.output, False), (args.hosted, True)):
+        if not output:
+            continue
+        fills['HOSTED_POLICY'], fills['HOSTED_HEAD'] = (HOSTED_POLICY, HOSTED_HEAD) if hosted else ('', '')
+        page = re.sub(r'@([A-Z0-9_]+)@', lambda m: fills[m.group(1)], template)
+        if hosted:
+            write_hosted(output, page, facts, args.service_worker, args.icons)
+        else:
+            with open(output, 'w', encoding='utf-8', newline='\n') as out:
+                out.write(page)
 
 
 if __name__ == '__main__':
