@@ -248,8 +248,36 @@ class Page(unittest.TestCase):
                 self.setUp()
                 self.steps('7')
                 ActionChains(self.d).move_to_element(self.d.find_element(By.CSS_SELECTOR, target)).click().perform()
+                self.until(lambda: self.js('return document.activeElement.id') == 'Text1', 'the keyboard back')
                 self.steps('8')
                 self.expect_shown('          78', '7', 'PIRUMO')
+
+    def test_a_touch_screen_gets_a_number_pad_for_every_entry_key(self):
+        self.assertEqual(self.js('return getComputedStyle(pad).display'), 'none', 'no pad for a mouse')
+        self.d.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 5})
+        try:
+            self.setUp()
+            sizes = self.js('return [...pad.children].map(b => [b.offsetWidth, b.offsetHeight])')
+            self.assertEqual(len(sizes), 14)
+            self.assertTrue(all(w >= 44 and h >= 44 for w, h in sizes), sizes)
+            for taps, shown in [('57', ['          57', '4']), ('⌫', ['           5', '1']),
+                                ('⏎▲', ['           1', '9']), ('▼▼', ['           0', '0'])]:
+                for tap in taps:
+                    code = {'⌫': 'Backspace', '⏎': 'Enter', '▲': 'ArrowUp', '▼': 'ArrowDown'}.get(tap, 'Digit' + tap)
+                    self.steps(f'click:#pad [data-code={code}]')
+                self.expect_shown(*shown, 'PIRUMO')
+                self.assertEqual(self.js('return document.activeElement.id'), 'Text1', 'the keyboard stays')
+            # A stray tap on the end button keeps records never saved.
+            self.steps('click:[data-key=log]', 'click:[data-key=end]')
+            self.until(lambda: self.alert() is not None, 'asked first')
+            self.d.switch_to.alert.dismiss()
+            self.expect_shown('           0', '0', '1件記録')
+            self.steps('click:[data-key=end]')
+            self.until(lambda: self.alert() is not None, 'asked again')
+            self.d.switch_to.alert.accept()
+            self.until(lambda: self.js('return !!document.getElementById("ended")'), 'ended')
+        finally:
+            self.d.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': False})
 
     def test_tab_goes_from_the_number_to_the_step_buttons_and_back(self):
         for step, focused in [('\ue004', 'UpCmd'), ('\ue004', 'DownCmd'), ('shift+\ue004', 'UpCmd'),

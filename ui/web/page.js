@@ -8,6 +8,7 @@
     const SMALLEST_LABEL_FONT = @SMALLEST_LABEL_FONT@;  // pixels
     const DOWNLOAD_NAME = 'kiroku.txt';
     const ENDED_TEXT = 'PIRUMO を終了しました。このタブは閉じてかまいません。';
+    const END_UNSAVED_TEXT = '保存していない記録があります。終了すると記録は失われます。終了しますか？';
     const downloadQuestion = (name) =>
         `${name} をダウンロードしました。ファイルが保存されたことを確かめてから、記録を消去してください。`;
 
@@ -141,6 +142,11 @@
     }
 
     function endProgram() {
+        // On a touch screen a stray tap on the small end button must not
+        // take records that were never saved.
+        if (matchMedia('(pointer: coarse)').matches && !toolButtons[SAVE_BUTTON].disabled
+            && !confirm(END_UNSAVED_TEXT))
+            return;
         core = null;
         ended = true;
         window.close();
@@ -191,22 +197,33 @@
         write_file: waiting((at, length) => writeFile(bytesAt(at, length).slice())),
     };
 
-    text1.addEventListener('keydown', (event) => {
-        if (!core || event.isComposing)
-            return;
-        const code = encoder.encode(event.code);
-        const key = encoder.encode(event.key);
+    // A key, named by its place and what it types, from the keyboard or the
+    // number pad; false when it is not PIRUMO's key.
+    function pressKey(codeName, keyName, shift, ctrl, alt) {
+        const code = encoder.encode(codeName);
+        const key = encoder.encode(keyName);
         if (code.length + key.length > core.key_names_size())
-            return;
+            return false;
         bytesAt(core.key_names(), code.length).set(code);
         bytesAt(core.key_names() + code.length, key.length).set(key);
         const keyCode = core.key_code(code.length, key.length);
-        if (!keyCode)
-            return;  // not PIRUMO's key: the browser keeps it
-        event.preventDefault();
+        if (keyCode)
+            run(() => core.key_down(keyCode, shift, ctrl, alt));
+        return keyCode !== 0;
+    }
+    text1.addEventListener('keydown', (event) => {
+        if (!core || event.isComposing)
+            return;
         const { shiftKey, ctrlKey, metaKey, altKey } = event;
-        // Command on a Mac does what Ctrl does elsewhere.
-        run(() => core.key_down(keyCode, shiftKey, ctrlKey || metaKey, altKey));
+        // Command on a Mac does what Ctrl does elsewhere. Any other key is
+        // the browser's.
+        if (pressKey(event.code, event.key, shiftKey, ctrlKey || metaKey, altKey))
+            event.preventDefault();
+    });
+    $('pad').addEventListener('click', (event) => {
+        const button = event.target.closest('button');
+        if (core && button)
+            pressKey(button.dataset.code, button.dataset.key, false, false, false);
     });
     toolButtons.forEach((button, place) =>
         button.addEventListener('click', () => run(() => core.toolbar_click(place))));
