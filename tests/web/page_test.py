@@ -97,6 +97,13 @@ class Page(unittest.TestCase):
         self.steps('123', 'click:[data-key=log]', '↑')
         self.expect_shown('         124', '4', '2件記録')
 
+    def test_a_first_line_says_how_to_start_until_the_first_key(self):
+        self.assertEqual(self.js('return start.hidden ? "" : start.textContent'), '数字のキーを打つと、すぐに番号とチェック文字が出ます。')
+        self.steps('x')  # not PIRUMO's key
+        self.assertFalse(self.js('return start.hidden'))
+        self.steps('5')
+        self.until(lambda: self.js('return start.hidden'), 'the line gone')
+
     def test_keys_and_steps(self):
         for steps, label1, label2, title in [
             (['123'], '         123', '6', 'PIRUMO'),
@@ -326,11 +333,14 @@ class Page(unittest.TestCase):
         self.d.switch_to.window(first)
 
     def test_places_pictures_and_colours(self):
-        places = self.js('''return ['Form1', 'Toolbar1', 'Text1', 'Label1', 'Label2', 'UpCmd', 'DownCmd']
+        # In the window's own pixels, whatever size it is shown at.
+        places = self.js('''const form = Form1.getBoundingClientRect();
+            const fit = parseFloat(frame.style.getPropertyValue('--fit'));
+            return ['Form1', 'Toolbar1', 'Text1', 'Label1', 'Label2', 'UpCmd', 'DownCmd']
             .concat([...Toolbar1.children].map((b, i) => i)).map(id => {
                 const e = typeof id === 'number' ? Toolbar1.children[id] : document.getElementById(id);
                 const r = e.getBoundingClientRect();
-                return [r.left, r.top, r.width, r.height];
+                return [(r.left - form.left) / fit, (r.top - form.top) / fit, r.width / fit, r.height / fit];
             })''')
         self.assertEqual(places, [[0, 0, 144, 52], [0, 0, 144, 28], [64, 8, 14, 15], [6, 32, 97, 17],
                                   [109, 32, 12, 17], [128, 29, 17, 12], [128, 40, 17, 12]]
@@ -342,13 +352,26 @@ class Page(unittest.TestCase):
         self.assertEqual(self.js('return [Label1, Label2].map(l => getComputedStyle(l).color + getComputedStyle(l).backgroundColor)'),
                          ['rgb(0, 0, 0)rgb(255, 255, 255)'] * 2)
         self.d.execute_cdp_cmd('Emulation.setEmulatedMedia', {'features': []})
-        for scale in (1, 2):
-            self.d.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
-                                   {'width': 400, 'height': 300, 'deviceScaleFactor': scale, 'mobile': False})
-            self.setUp()
-            self.until(lambda: self.js('return [...document.querySelectorAll("#Form1 img")].map(i => i.currentSrc '
-                                       '=== (arguments[0] === 2 ? i.previousSibling.srcset : i.src))', scale)
-                       == [True] * 8, f'the pictures drawn for {scale}x')
+        # The window fitted to the screen, and the larger drawings wherever it
+        # is shown at 1.5 times or more.
+        for width, height, pixel_ratio, touch, fit, large in [
+                (1280, 800, 1, False, 3, True), (390, 844, 3, True, 2, True), (200, 160, 1, False, 1, False),
+                (200, 160, 2, False, 1, True), (1280, 800, 1, False, 3, True)]:
+            with self.subTest(screen=(width, height, pixel_ratio)):
+                self.d.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
+                    'width': width, 'height': height, 'deviceScaleFactor': pixel_ratio, 'mobile': touch})
+                self.d.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': touch, 'maxTouchPoints': 5})
+                self.setUp()
+                self.until(lambda: self.js('return parseFloat(frame.style.getPropertyValue("--fit"))') == fit,
+                           f'fitted {fit} times')
+                self.until(lambda: self.js('return [...document.querySelectorAll("#Form1 img")].map(i => i.currentSrc '
+                                           '=== (arguments[0] ? i.previousSibling.srcset : i.src))', large)
+                           == [True] * 8, f'the drawings for {"2x" if large else "1x"}')
+        self.d.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': False})
+        # Re-fitted when the browser's window changes.
+        self.d.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
+                               {'width': 400, 'height': 300, 'deviceScaleFactor': 1, 'mobile': False})
+        self.until(lambda: self.js('return parseFloat(frame.style.getPropertyValue("--fit"))') == 2, 're-fitted')
         self.d.execute_cdp_cmd('Emulation.clearDeviceMetricsOverride', {})
 
     def test_names_for_screen_readers_and_an_accessibility_check(self):

@@ -13,7 +13,8 @@
         `${name} をダウンロードしました。ファイルが保存されたことを確かめてから、記録を消去してください。`;
 
     const $ = (id) => document.getElementById(id);
-    const [text1, label1, label2, help, downloaded] = ['Text1', 'Label1', 'Label2', 'help', 'downloaded'].map($);
+    const [text1, label1, label2, help, downloaded, frame, caption, start] =
+        ['Text1', 'Label1', 'Label2', 'help', 'downloaded', 'frame', 'caption', 'start'].map($);
     const toolButtons = [...$('Toolbar1').querySelectorAll('button')];
     const encoder = new TextEncoder();
     const decoder = new TextDecoder();
@@ -164,7 +165,7 @@
             if (text && !labelsFitted)
                 fitLabels();
         },
-        set_caption(at, length) { document.title = textAt(at, length); },
+        set_caption(at, length) { document.title = caption.textContent = textAt(at, length); },
         set_save_enabled(enabled) { toolButtons[SAVE_BUTTON].disabled = !enabled; },
         focus_text1() { text1.focus(); },
         tell(at, length) { alert(textAt(at, length)); },
@@ -207,8 +208,10 @@
         bytesAt(core.key_names(), code.length).set(code);
         bytesAt(core.key_names() + code.length, key.length).set(key);
         const keyCode = core.key_code(code.length, key.length);
-        if (keyCode)
+        if (keyCode) {
+            start.hidden = true;  // the first key shows the user knows
             run(() => core.key_down(keyCode, shift, ctrl, alt));
+        }
         return keyCode !== 0;
     }
     text1.addEventListener('keydown', (event) => {
@@ -253,6 +256,22 @@
         if (!help.open && !downloaded.open)
             text1.focus();
     });
+
+    // The window at a size to read: two to three times its size on a laptop,
+    // about the screen's width on a phone, in half steps; the browser's zoom
+    // works on top. Its larger drawings wherever it is shown at 1.5 times or
+    // more, whatever makes it so.
+    const frameSize = [frame.offsetWidth, frame.offsetHeight];
+    function fitWindow() {
+        const height = matchMedia('(pointer: coarse)').matches ? 0.4 : 0.6;  // the pad needs room
+        const fits = Math.min((innerWidth - 32) / frameSize[0], innerHeight * height / frameSize[1], 3);
+        const scale = Math.max(1, Math.floor(fits * 2) / 2);
+        frame.style.setProperty('--fit', scale);
+        for (const source of frame.querySelectorAll('source'))
+            source.media = scale * devicePixelRatio >= 1.5 ? 'all' : 'not all';
+    }
+    fitWindow();
+    addEventListener('resize', fitWindow);
 
     // The calculator starts once the window has been drawn: decoding and
     // compiling it first would hold back the first frame.
