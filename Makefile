@@ -139,11 +139,13 @@ windows:
 # Each test has its own X server and Wine prefix.
 test-windows: test-windows-x64 test-windows-x86
 
-test-windows-x64 test-windows-x86: test-windows-%: windows
+test-windows-x64: WINDOWS_PRESET := windows
+test-windows-x86: WINDOWS_PRESET := windows-x86
+test-windows-x64 test-windows-x86: windows
 	$(call install,$(TEST_PACKAGES) $(WINDOWS_TEST_PACKAGES))
-	cmake --preset $(if $(filter x86,$*),windows-x86,windows) -DBUILD_TESTING=ON
-	cmake --build --preset $(if $(filter x86,$*),windows-x86,windows)
-	ctest --preset $(if $(filter x86,$*),windows-x86,windows) -j2
+	cmake --preset $(WINDOWS_PRESET) -DBUILD_TESTING=ON
+	cmake --build --preset $(WINDOWS_PRESET)
+	ctest --preset $(WINDOWS_PRESET) -j2
 
 # build-wasm/pirumo.html: PIRUMO as one page that works offline from any
 # folder; dist/pirumo-web/: the same page for a web server, installable as an

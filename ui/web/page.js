@@ -198,6 +198,12 @@
         write_file: waiting((at, length) => writeFile(bytesAt(at, length).slice())),
     };
 
+    // The keyboard back to the number, unless a dialog has it.
+    function keyboardToText1() {
+        if (!ended && !help.open && !downloaded.open)
+            text1.focus();
+    }
+
     // A key, named by its place and what it types, from the keyboard or the
     // number pad; false when it is not PIRUMO's key.
     function pressKey(codeName, keyName, shift, ctrl, alt) {
@@ -242,9 +248,8 @@
     // Nor does a click on a greyed-out button, which browsers send no mouse
     // events, leave the keyboard with the page's body.
     text1.addEventListener('blur', () => setTimeout(() => {
-        if (!ended && document.hasFocus() && document.activeElement === document.body
-            && !help.open && !downloaded.open)
-            text1.focus();
+        if (document.hasFocus() && document.activeElement === document.body)
+            keyboardToText1();
     }));
     // A tab closed or reloaded by mistake would take the log with it: the
     // browser asks first while there are lines that were never saved.
@@ -252,10 +257,7 @@
         if (!ended && !toolButtons[SAVE_BUTTON].disabled)
             event.preventDefault();
     });
-    window.addEventListener('focus', () => {
-        if (!help.open && !downloaded.open)
-            text1.focus();
-    });
+    window.addEventListener('focus', keyboardToText1);
 
     // The window at a size to read: two to three times its size on a laptop,
     // about the screen's width on a phone, in half steps; the browser's zoom
