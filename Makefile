@@ -23,9 +23,11 @@ WINDOWS_TEST_PACKAGES := googletest wine64 wine32:i386 icoutils
 # pirumo.html: the calculator compiled to WebAssembly (clang, binaryen), the
 # page built with Node.js.
 WEB_PACKAGES := clang-14 lld-14 wasi-libc libc++-14-dev-wasm32 libclang-rt-14-dev-wasm32 binaryen nodejs
-# Its tests: the core's under Node.js, the page's in Chromium, headless, with
-# the accessibility checker from npm (Debian's, unless Node.js came with one).
-WEB_TEST_PACKAGES := googletest chromium chromium-driver python3-selenium iproute2 $(if $(shell command -v npm),,npm)
+# Its tests: the core's under Node.js, the page's in Chromium, Firefox ESR and
+# WebKitGTK, with the accessibility checker from npm (Debian's, unless
+# Node.js came with one).
+WEB_TEST_PACKAGES := googletest chromium chromium-driver python3-selenium iproute2 \
+    firefox-esr python3-websocket webkit2gtk-driver $(if $(shell command -v npm),,npm)
 # The packages: the .deb with Debian's hardening flags, the MSI (wixl,
 # msibuild), signing, lintian, hardening-check.
 PACKAGE_PACKAGES := dpkg-dev wixl msitools python3-olefile osslsigncode lintian devscripts
@@ -163,7 +165,7 @@ test-web: web
 	$(call install,$(TEST_PACKAGES) $(WEB_TEST_PACKAGES))
 	cmake --preset wasm -DBUILD_TESTING=ON
 	cmake --build --preset wasm
-	ctest --preset wasm
+	ctest --preset wasm -j2
 
 # Each test bounded in time: a hung installer ends the test, not the run.
 test-package: package

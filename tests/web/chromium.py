@@ -1,15 +1,19 @@
 """Debian's Chromium, headless, driven through ChromeDriver: what the page's
-tests, benchmarks and screenshots open it in."""
+tests, benchmarks and screenshots open it in. Its DevTools calls stand in for
+what the other engines' WebDriver cannot do."""
 import shutil
 import tempfile
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
+from webdriver_browser import WebDriverBrowser
 
-class Chromium:
+
+class Chromium(WebDriverBrowser):
     """A browser with a fresh profile, and a folder its downloads go to;
     both removed at close."""
+    name = 'Chromium'
 
     def __init__(self, scale=1):
         self.profile = tempfile.mkdtemp(prefix='pirumo-chromium-')
@@ -27,21 +31,41 @@ class Chromium:
         self.driver.execute_cdp_cmd('Browser.setDownloadBehavior',
                                     {'behavior': 'allow', 'downloadPath': self.downloads})
 
-    def open(self, page):
-        """Opens the page and waits, polling for up to 10 s, until its calculator has started."""
-        self.driver.get(page)
-        self.driver.execute_async_script('''
-            const [done, deadline] = [arguments[0], performance.now() + 10000];
-            const look = () => document.querySelector('main')?.ariaBusy && performance.now() < deadline
-                ? setTimeout(look, 10) : done();
-            look();''')
+    def cdp(self, command, **params):
+        return self.driver.execute_cdp_cmd(command, params)
 
-    def press(self, code, key, virtual_key):
+    def press_placed(self, code, key, virtual_key):
         """One key through the browser's own input path, named by its place and what it types."""
         for kind in ('rawKeyDown', 'char', 'keyUp') if len(key) == 1 else ('rawKeyDown', 'keyUp'):
-            self.driver.execute_cdp_cmd('Input.dispatchKeyEvent', {
-                'type': kind, 'code': code, 'key': key, 'text': key if kind == 'char' else '',
-                'windowsVirtualKeyCode': virtual_key})
+            self.cdp('Input.dispatchKeyEvent', type=kind, code=code, key=key, text=key if kind == 'char' else '',
+                     windowsVirtualKeyCode=virtual_key)
+
+    # The bench and the screenshots type through the same path.
+    press = press_placed
+
+    def open(self, page):
+        self.cdp('Browser.grantPermissions', origin='file://',
+                 permissions=['clipboardReadWrite', 'clipboardSanitizedWrite'])
+        super().open(page)
+
+    def refuse_clipboard_reading(self):
+        self.cdp('Browser.setPermission', origin='file://', permission={'name': 'clipboard-read'}, setting='denied')
+
+    def prefer_dark(self, dark):
+        self.cdp('Emulation.setEmulatedMedia',
+                 features=[{'name': 'prefers-color-scheme', 'value': 'dark'}] if dark else [])
+
+    def touch(self, on):
+        self.cdp('Emulation.setTouchEmulationEnabled', enabled=on, maxTouchPoints=5)
+
+    def screen(self, width, height, pixel_ratio, touch):
+        """The page's view as on a screen of that size and pixel ratio; None: as started."""
+        if width is None:
+            self.cdp('Emulation.clearDeviceMetricsOverride')
+        else:
+            self.cdp('Emulation.setDeviceMetricsOverride', width=width, height=height,
+                     deviceScaleFactor=pixel_ratio, mobile=touch)
+        self.touch(touch)
 
     def close(self):
         self.driver.quit()

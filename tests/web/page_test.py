@@ -2,73 +2,78 @@
 """pirumo.html in a real browser: keys, stepping, recording, the clipboard,
 saving, help, end, its places and its accessibility.
 
-    page_test.py PAGE AXE_JS
+    page_test.py PAGE AXE_JS ENGINE
 
-run.sh runs it where the only network is loopback, so every case also
-shows that the page needs none.
+in ENGINE, one of chromium, firefox and webkit: the same table in each.
+A row that needs what an engine's WebDriver cannot give (a keyboard of
+another layout, a touch screen) is skipped there with the reason. run.sh
+runs it where the only network is loopback, so every case also shows that
+the page needs none.
 """
-import os
 import pathlib
 import sys
 import unittest
 
-from selenium.common.exceptions import NoAlertPresentException
-from selenium.webdriver.common.action_chains import ActionChains
-from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.ui import WebDriverWait
 
-from chromium import Chromium
+from browser import poll
 
 PAGE = pathlib.Path(sys.argv[1]).resolve().as_uri()
 AXE = pathlib.Path(sys.argv[2]).read_text()
+ENGINE = sys.argv[3]
 TOOL_TIPS = ['記録 on/off', '名前を付けて保存', 'コピー', '貼付け', 'ヘルプ', '終了']
 
 # A step: text typed on the main row, or one of these.
 KEYS = {'⏎': Keys.ENTER, '⌫': Keys.BACKSPACE, '␣': Keys.SPACE, '↑': Keys.ARROW_UP, '↓': Keys.ARROW_DOWN,
         'Insert': Keys.INSERT, 'F1': Keys.F1, 'Esc': Keys.ESCAPE}
-# Keys sent by their place and what they type: the keypad, the digit row on
-# a French keyboard, the keypad's 8 with NumLock off.
-PLACED = {'n1': ('Numpad1', '1', 97), 'n2': ('Numpad2', '2', 98), 'n3': ('Numpad3', '3', 99),
-          'fr1': ('Digit1', '&', 49), 'fr2': ('Digit2', 'é', 50), 'fr3': ('Digit3', '"', 51),
-          'n8off': ('Numpad8', 'ArrowUp', 38)}
+# The keypad's keys, and its 8 with NumLock off.
+KEYS.update({'n1': Keys.NUMPAD1, 'n2': Keys.NUMPAD2, 'n3': Keys.NUMPAD3, 'n8off': '\ue059'})
+# Keys sent by their place and what they type: the digit row on a French keyboard.
+PLACED = {'fr1': ('Digit1', '&', 49), 'fr2': ('Digit2', 'é', 50), 'fr3': ('Digit3', '"', 51)}
+
+
+def start_browser():
+    if ENGINE == 'firefox':
+        from firefox import Firefox
+        return Firefox()
+    if ENGINE == 'webkit':
+        from webkit import WebKit
+        return WebKit()
+    from chromium import Chromium
+    return Chromium()
 
 
 class Page(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.browser = Chromium()
-        cls.d = cls.browser.driver
+        cls.browser = start_browser()
 
     @classmethod
     def tearDownClass(cls):
         cls.browser.close()
 
     def setUp(self):
-        self.d.execute_cdp_cmd('Browser.grantPermissions',
-                               {'origin': 'file://', 'permissions': ['clipboardReadWrite', 'clipboardSanitizedWrite']})
         self.browser.open(PAGE)
         self.until(lambda: self.js('return document.activeElement.id === "Text1" '
                                    '&& !document.querySelector("main").ariaBusy'), 'started, Text1 has the keyboard')
 
     def js(self, script, *args):
-        return self.d.execute_script(script, *args)
+        return self.browser.js(script, *args)
 
     def until(self, holds, what):
-        WebDriverWait(self.d, 10, poll_frequency=0.02).until(lambda _: holds(), what)
+        poll(holds, what)
 
     def steps(self, *steps):
         for step in steps:
             if step in PLACED:
-                self.browser.press(*PLACED[step])
+                self.browser.press_placed(*PLACED[step])
             elif step.startswith('click:'):
-                self.d.find_element(By.CSS_SELECTOR, step[len('click:'):]).click()
+                self.browser.click(step[len('click:'):])
             elif step.startswith('ctrl+') or step.startswith('shift+'):
                 modifier, key = step.split('+')
-                modifier = Keys.CONTROL if modifier == 'ctrl' else Keys.SHIFT
-                ActionChains(self.d).key_down(modifier).send_keys(KEYS.get(key, key)).key_up(modifier).perform()
+                self.browser.chord(Keys.CONTROL if modifier == 'ctrl' else Keys.SHIFT, KEYS.get(key, key))
             else:
-                ActionChains(self.d).send_keys(KEYS.get(step, step)).perform()
+                self.browser.keys(KEYS.get(step, step))
 
     def shown(self):
         return self.js('return [Label1.textContent, Label2.textContent, document.title]')
@@ -78,20 +83,10 @@ class Page(unittest.TestCase):
 
     def told(self):
         """The message the page showed, dismissed."""
-        self.until(lambda: self.alert() is not None, 'a message')
-        alert = self.d.switch_to.alert
-        text = alert.text
-        alert.dismiss()
+        self.until(lambda: self.browser.prompt() is not None, 'a message')
+        text = self.browser.prompt()
+        self.browser.answer(False)
         return text
-
-    def alert(self):
-        try:
-            return self.d.switch_to.alert
-        except NoAlertPresentException:
-            return None
-
-    def clipboard(self):
-        return self.d.execute_async_script('navigator.clipboard.readText().then(arguments[0])')
 
     def recorded_twice(self):
         self.steps('123', 'click:[data-key=log]', '↑')
@@ -141,9 +136,12 @@ class Page(unittest.TestCase):
         ]:
             with self.subTest(steps=steps):
                 self.setUp()
-                self.js('return navigator.clipboard.writeText(arguments[0])', clipboard_before)
+                if clipboard_before:
+                    self.browser.let_the_page_read_the_clipboard()
+                self.browser.set_clipboard(clipboard_before)
                 self.steps(*steps)
-                self.until(lambda: self.clipboard() == clipboard_after and self.shown()[0] == label1,
+                clipboard_after = clipboard_after.replace('\r\n', self.browser.clipboard_line_end)
+                self.until(lambda: self.browser.clipboard() == clipboard_after and self.shown()[0] == label1,
                            f'{label1!r}, clipboard {clipboard_after!r}')
 
     def test_a_refused_clipboard_changes_nothing_and_says_so(self):
@@ -157,8 +155,7 @@ class Page(unittest.TestCase):
                 self.setUp()
                 self.steps('123', 'click:[data-key=log]')
                 if refused == 'permission':
-                    self.d.execute_cdp_cmd('Browser.setPermission', {
-                        'origin': 'file://', 'permission': {'name': 'clipboard-read'}, 'setting': 'denied'})
+                    self.browser.refuse_clipboard_reading()
                 else:
                     self.js('Object.defineProperty(navigator, "clipboard", { value: undefined })')
                 self.steps(step)
@@ -167,22 +164,40 @@ class Page(unittest.TestCase):
 
     def test_saving_by_download(self):
         kept = 'ダウンロードが済んだことを確かめられませんでした。記録はそのまま残っています。'
-        for answer, title_after in [('keep', '2件記録'), ('close', '2件記録'), ('clear', 'PIRUMO')]:
-            with self.subTest(answer=answer):
+        folder = pathlib.Path(self.browser.downloads)
+        # Space keeps the records here, where it does not clear them. A file
+        # of the same name stays as it was.
+        for answer, earlier_file, title_after in [
+                ('␣', False, '2件記録'), ('click:#downloaded [value=kept]', False, '2件記録'),
+                ('Esc', False, '2件記録'), ('click:#downloaded [value=saved]', False, 'PIRUMO'),
+                ('click:#downloaded [value=saved]', True, 'PIRUMO')]:
+            with self.subTest(answer=answer, earlier_file=earlier_file):
                 self.setUp()
                 self.js('delete window.showSaveFilePicker')
                 self.recorded_twice()
-                saved = os.path.join(self.browser.downloads, 'kiroku.txt')
-                if os.path.exists(saved):
-                    os.remove(saved)
+                for old in folder.iterdir():
+                    old.unlink()
+                if earlier_file:
+                    self.browser.number_a_download_of_a_name_taken()
+                    (folder / 'kiroku.txt').write_bytes(b'earlier\r\n')
                 self.steps('click:[data-key=save]')
                 self.until(lambda: self.js('return downloaded.open'), 'the download question')
-                self.assertIn('kiroku.txt をダウンロードしました', self.js('return downloadedText.textContent'))
-                self.until(lambda: pathlib.Path(saved).is_file()
-                           and pathlib.Path(saved).read_bytes() == b'1236\r\n1244\r\n', 'the log downloaded')
-                self.steps(*{'keep': ['␣'], 'clear': ['click:#downloaded [value=saved]'],
-                             'close': ['Esc']}[answer])
-                if answer != 'clear':
+                self.assertEqual(self.js('return downloadedText.textContent'),
+                                 'kiroku.txt をダウンロードしました。同じ名前のファイルがすでにあったときは、'
+                                 'ブラウザが名前に番号を付けています。ファイルが保存されたことを確かめてから、記録を消去してください。')
+                self.until(lambda: [f.name for f in folder.iterdir() if f.read_bytes() == b'1236\r\n1244\r\n'],
+                           'the log downloaded')
+                name = [f.name for f in folder.iterdir() if f.read_bytes() == b'1236\r\n1244\r\n'][0]
+                if earlier_file:
+                    self.assertRegex(name, r'^kiroku.*\d.*\.txt$')
+                    self.assertEqual((folder / 'kiroku.txt').read_bytes(), b'earlier\r\n')
+                else:
+                    self.assertEqual(name, 'kiroku.txt')
+                if answer == '␣':
+                    self.browser.keys_on_a_button(Keys.SPACE)
+                else:
+                    self.steps(answer)
+                if title_after != 'PIRUMO':
                     self.assertEqual(self.told(), kept)
                 self.expect_shown('         124', '4', title_after)
                 self.assertEqual(self.js('return Toolbar1.children[1].disabled'), title_after == 'PIRUMO')
@@ -254,14 +269,14 @@ class Page(unittest.TestCase):
             with self.subTest(target=target):
                 self.setUp()
                 self.steps('7')
-                ActionChains(self.d).move_to_element(self.d.find_element(By.CSS_SELECTOR, target)).click().perform()
+                self.browser.click(target)
                 self.until(lambda: self.js('return document.activeElement.id') == 'Text1', 'the keyboard back')
                 self.steps('8')
                 self.expect_shown('          78', '7', 'PIRUMO')
 
     def test_a_touch_screen_gets_a_number_pad_for_every_entry_key(self):
         self.assertEqual(self.js('return getComputedStyle(pad).display'), 'none', 'no pad for a mouse')
-        self.d.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 5})
+        self.browser.touch(True)
         try:
             self.setUp()
             sizes = self.js('return [...pad.children].map(b => [b.offsetWidth, b.offsetHeight])')
@@ -276,15 +291,15 @@ class Page(unittest.TestCase):
                 self.assertEqual(self.js('return document.activeElement.id'), 'Text1', 'the keyboard stays')
             # A stray tap on the end button keeps records never saved.
             self.steps('click:[data-key=log]', 'click:[data-key=end]')
-            self.until(lambda: self.alert() is not None, 'asked first')
-            self.d.switch_to.alert.dismiss()
+            self.until(lambda: self.browser.prompt() is not None, 'asked first')
+            self.browser.answer(False)
             self.expect_shown('           0', '0', '1件記録')
             self.steps('click:[data-key=end]')
-            self.until(lambda: self.alert() is not None, 'asked again')
-            self.d.switch_to.alert.accept()
+            self.until(lambda: self.browser.prompt() is not None, 'asked again')
+            self.browser.answer(True)
             self.until(lambda: self.js('return !!document.getElementById("ended")'), 'ended')
         finally:
-            self.d.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': False})
+            self.browser.touch(False)
 
     def test_tab_goes_from_the_number_to_the_step_buttons_and_back(self):
         for step, focused in [('\ue004', 'UpCmd'), ('\ue004', 'DownCmd'), ('shift+\ue004', 'UpCmd'),
@@ -298,7 +313,7 @@ class Page(unittest.TestCase):
                 self.setUp()
                 self.steps(opening)
                 self.until(lambda: self.js('return help.open'), 'help open')
-                self.assertIn('PIRUMO ヘルプ', self.d.find_element(By.ID, 'helpTitle').text)
+                self.assertIn('PIRUMO ヘルプ', self.js('return helpTitle.textContent'))
                 self.steps('Esc')
                 self.until(lambda: not self.js('return help.open'), 'help closed')
                 self.steps('5')
@@ -316,26 +331,32 @@ class Page(unittest.TestCase):
                                          'dispatchEvent(leaving); return leaving.defaultPrevented'), asks)
 
     def test_end(self):
-        # A tab the user opened stays, with a line instead of the window.
-        self.d.get('about:blank')
-        self.setUp()
-        self.steps('click:[data-key=end]')
-        self.until(lambda: self.js('return document.body.innerText') ==
-                   'PIRUMO を終了しました。このタブは閉じてかまいません。', 'the closing line')
-        # A window the page's opener made closes.
-        first = self.d.current_window_handle
-        self.js('window.open(arguments[0])', PAGE)
-        self.until(lambda: len(self.d.window_handles) == 2, 'a second window')
-        self.d.switch_to.window([h for h in self.d.window_handles if h != first][0])
-        self.until(lambda: self.js('return !document.querySelector("main").ariaBusy'), 'started')
-        self.steps('click:[data-key=end]')
-        self.until(lambda: len(self.d.window_handles) == 1, 'the window closed')
-        self.d.switch_to.window(first)
+        with self.subTest(window='opened by the page'):
+            # Opened by a click, as a browser lets a page open a window; it closes.
+            first = self.browser.current_window()
+            self.js('const opener = document.body.appendChild(document.createElement("button")); '
+                    'opener.id = "opener"; opener.onclick = () => window.open(arguments[0]);', PAGE)
+            self.steps('click:#opener')
+            self.until(lambda: len(self.browser.windows()) == 2, 'a second window')
+            self.browser.switch_to([w for w in self.browser.windows() if w != first][0])
+            self.until(lambda: self.js('const main = document.querySelector("main"); '
+                                       'return !!main && !main.ariaBusy'), 'started')
+            self.steps('click:[data-key=end]')
+            self.until(lambda: len(self.browser.windows()) == 1, 'the window closed')
+            self.browser.switch_to(first)
+        with self.subTest(window='opened by the user'):
+            # It stays, with a line instead of the window.
+            self.browser.keep_a_tab_the_user_opened()
+            self.browser.navigate('about:blank')
+            self.setUp()
+            self.steps('click:[data-key=end]')
+            self.until(lambda: self.js('return document.body.innerText') ==
+                       'PIRUMO を終了しました。このタブは閉じてかまいません。', 'the closing line')
 
     def test_places_pictures_and_colours(self):
         # In the window's own pixels, whatever size it is shown at.
         places = self.js('''const form = Form1.getBoundingClientRect();
-            const fit = parseFloat(frame.style.getPropertyValue('--fit'));
+            const fit = frame.getBoundingClientRect().width / frame.offsetWidth;  // WebKit: 1
             return ['Form1', 'Toolbar1', 'Text1', 'Label1', 'Label2', 'UpCmd', 'DownCmd']
             .concat([...Toolbar1.children].map((b, i) => i)).map(id => {
                 const e = typeof id === 'number' ? Toolbar1.children[id] : document.getElementById(id);
@@ -347,32 +368,28 @@ class Page(unittest.TestCase):
                          + [[24 * i, 3, 24, 22] for i in range(6)])
         self.steps('123456789012')
         self.until(lambda: self.js('return Label1.scrollWidth <= Label1.clientWidth'), 'twelve digits fit')
-        self.d.execute_cdp_cmd('Emulation.setEmulatedMedia',
-                               {'features': [{'name': 'prefers-color-scheme', 'value': 'dark'}]})
-        self.assertEqual(self.js('return [Label1, Label2].map(l => getComputedStyle(l).color + getComputedStyle(l).backgroundColor)'),
-                         ['rgb(0, 0, 0)rgb(255, 255, 255)'] * 2)
-        self.d.execute_cdp_cmd('Emulation.setEmulatedMedia', {'features': []})
+        for dark in (True, False):
+            with self.subTest(dark=dark):
+                self.browser.prefer_dark(dark)
+                self.assertEqual(self.js('return [Label1, Label2].map(l => getComputedStyle(l).color '
+                                         '+ getComputedStyle(l).backgroundColor)'), ['rgb(0, 0, 0)rgb(255, 255, 255)'] * 2)
         # The window fitted to the screen, and the larger drawings wherever it
         # is shown at 1.5 times or more.
         for width, height, pixel_ratio, touch, fit, large in [
                 (1280, 800, 1, False, 3, True), (390, 844, 3, True, 2, True), (200, 160, 1, False, 1, False),
                 (200, 160, 2, False, 1, True), (1280, 800, 1, False, 3, True)]:
             with self.subTest(screen=(width, height, pixel_ratio)):
-                self.d.execute_cdp_cmd('Emulation.setDeviceMetricsOverride', {
-                    'width': width, 'height': height, 'deviceScaleFactor': pixel_ratio, 'mobile': touch})
-                self.d.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': touch, 'maxTouchPoints': 5})
+                self.browser.screen(width, height, pixel_ratio, touch)
                 self.setUp()
                 self.until(lambda: self.js('return parseFloat(frame.style.getPropertyValue("--fit"))') == fit,
                            f'fitted {fit} times')
                 self.until(lambda: self.js('return [...document.querySelectorAll("#Form1 img")].map(i => i.currentSrc '
                                            '=== (arguments[0] ? i.previousSibling.srcset : i.src))', large)
                            == [True] * 8, f'the drawings for {"2x" if large else "1x"}')
-        self.d.execute_cdp_cmd('Emulation.setTouchEmulationEnabled', {'enabled': False})
         # Re-fitted when the browser's window changes.
-        self.d.execute_cdp_cmd('Emulation.setDeviceMetricsOverride',
-                               {'width': 400, 'height': 300, 'deviceScaleFactor': 1, 'mobile': False})
+        self.browser.screen(480, 300, 1, False)
         self.until(lambda: self.js('return parseFloat(frame.style.getPropertyValue("--fit"))') == 2, 're-fitted')
-        self.d.execute_cdp_cmd('Emulation.clearDeviceMetricsOverride', {})
+        self.browser.screen(None, None, None, False)
 
     def test_names_for_screen_readers_and_an_accessibility_check(self):
         self.assertEqual(self.js('return [...Toolbar1.children].map(b => b.ariaLabel + b.title)'),
@@ -390,7 +407,7 @@ class Page(unittest.TestCase):
             if state == 'help':
                 self.steps('F1')
                 self.until(lambda: self.js('return help.open'), 'help open')
-            violations = self.d.execute_async_script(
+            violations = self.browser.js_async(
                 'axe.run().then(r => arguments[0](r.violations.map(v => v.id + ": " + v.nodes.map(n => n.html))))')
             self.assertEqual(violations, [], state)
 
@@ -401,4 +418,4 @@ class Page(unittest.TestCase):
 
 
 if __name__ == '__main__':
-    unittest.main(argv=sys.argv[:1], verbosity=2)
+    unittest.main(argv=sys.argv[:1] + sys.argv[4:], verbosity=2)  # then any test names

@@ -10,7 +10,8 @@
     const ENDED_TEXT = 'PIRUMO を終了しました。このタブは閉じてかまいません。';
     const END_UNSAVED_TEXT = '保存していない記録があります。終了すると記録は失われます。終了しますか？';
     const downloadQuestion = (name) =>
-        `${name} をダウンロードしました。ファイルが保存されたことを確かめてから、記録を消去してください。`;
+        `${name} をダウンロードしました。同じ名前のファイルがすでにあったときは、ブラウザが名前に番号を付けています。`
+        + 'ファイルが保存されたことを確かめてから、記録を消去してください。';
 
     const $ = (id) => document.getElementById(id);
     const [text1, label1, label2, help, downloaded, frame, caption, start] =
@@ -114,7 +115,8 @@
     }
 
     // Whether a download arrived is known only to the user: asked in the
-    // page, which goes on meanwhile, so that the download can finish.
+    // page, which goes on meanwhile, so that the download can finish. Nor
+    // does the page learn the name the browser gave the file.
     function askWhetherDownloaded(name) {
         $('downloadedText').textContent = downloadQuestion(name);
         downloaded.returnValue = '';
@@ -246,11 +248,13 @@
         }
     });
     // Nor does a click on a greyed-out button, which browsers send no mouse
-    // events, leave the keyboard with the page's body.
-    text1.addEventListener('blur', () => setTimeout(() => {
-        if (document.hasFocus() && document.activeElement === document.body)
+    // events, leave the keyboard with the page's body. (Another window or
+    // tab taking the keyboard leaves Text1 the page's active element.)
+    const keyboardBackFromBody = () => setTimeout(() => {
+        if (document.activeElement === document.body)
             keyboardToText1();
-    }));
+    });
+    document.addEventListener('pointerdown', keyboardBackFromBody);
     // A tab closed or reloaded by mistake would take the log with it: the
     // browser asks first while there are lines that were never saved.
     window.addEventListener('beforeunload', (event) => {
