@@ -7,20 +7,17 @@ import shutil
 import socket
 import subprocess
 import tempfile
-import time
 
 import websocket
 
 from browser import WAIT_UNTIL_STARTED, CENTRE_OF, Unsupported, poll
 
 # The clipboard without the paste menu that Firefox shows before a page
-# reads it; focus as in a window that has it, which a headless one never
-# has; no first-run pages.
+# reads it; no first-run pages.
 PREFERENCES = '''
 user_pref("dom.events.testing.asyncClipboard", true);
 user_pref("browser.shell.checkDefaultBrowser", false);
 user_pref("browser.aboutwelcome.enabled", false);
-user_pref("focusmanager.testmode", true);
 '''
 
 
@@ -75,6 +72,9 @@ class Firefox:
                                                   suppress_origin=True)
         self.ids = itertools.count(1)
         self.prompts = {}  # browsing context: the message it shows
+        # Messages wait for the test's answer; the question before leaving a
+        # page with records never saved is answered yes, as each row opens
+        # the page anew.
         self.call('session.new', capabilities={'alwaysMatch': {'unhandledPromptBehavior': {
             'default': 'ignore', 'beforeUnload': 'accept'}}})
         self.call('session.subscribe', events=['browsingContext.userPromptOpened',

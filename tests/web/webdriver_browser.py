@@ -29,7 +29,8 @@ class WebDriverBrowser:
     def keys(self, *keys):
         ActionChains(self.driver).send_keys(*keys).perform()
 
-    keys_on_a_button = keys
+    def keys_on_a_button(self, *keys):
+        self.keys(*keys)
 
     def chord(self, modifier, key):
         ActionChains(self.driver).key_down(modifier).send_keys(key).key_up(modifier).perform()

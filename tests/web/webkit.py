@@ -38,6 +38,7 @@ class WebKit(WebDriverBrowser):
         with os.fdopen(read) as display:
             number = display.readline().strip()
         self.clipboard_owner = None
+        # Drawn without OpenGL, which Xvfb lacks.
         self.environment = dict(os.environ, DISPLAY=f':{number}', HOME=self.home,
                                 XDG_CONFIG_HOME=os.path.join(self.home, '.config'), WEBKIT_DISABLE_COMPOSITING_MODE='1')
         self.service = Service('/usr/bin/WebKitWebDriver', env=self.environment)
