@@ -123,9 +123,12 @@ class WebKit(WebDriverBrowser):
         inner_width, inner_height = self.js('return [innerWidth, innerHeight]')
         self.driver.set_window_rect(width=width + rectangle['width'] - inner_width,
                                     height=height + rectangle['height'] - inner_height)
-        got = self.js('return [innerWidth, innerHeight]')
-        if got != [width, height]:
-            raise Unsupported(f'WebKitGTK: MiniBrowser\'s page is {got[0]} × {got[1]} at its smallest, not {width} × {height}')
+        try:
+            poll(lambda: self.js('return [innerWidth, innerHeight]') == [width, height], 'the page resized', 3)
+        except AssertionError:
+            got = self.js('return [innerWidth, innerHeight]')
+            raise Unsupported(f'WebKitGTK: MiniBrowser\'s page is {got[0]} × {got[1]} at its smallest, '
+                              f'not {width} × {height}') from None
 
     def close(self):
         try:
