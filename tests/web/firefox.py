@@ -10,7 +10,7 @@ import tempfile
 
 import websocket
 
-from browser import WAIT_UNTIL_STARTED, CENTRE_OF, Unsupported, poll
+from browser import Browser, Unsupported, poll
 
 # The clipboard without the paste menu that Firefox shows before a page
 # reads it; no first-run pages.
@@ -51,11 +51,10 @@ def python_value(remote):
     return value  # undefined and null come without one
 
 
-class Firefox:
+class Firefox(Browser):
     """A browser with a fresh profile, and a folder its downloads go to;
     both removed at close."""
     name = 'Firefox'
-    clipboard_line_end = '\r\n'  # the lines the page copies, as the clipboard holds them
 
     def __init__(self):
         self.profile = tempfile.mkdtemp(prefix='pirumo-firefox-')
@@ -113,11 +112,6 @@ class Firefox:
             raise RuntimeError(result['exceptionDetails']['text'])
         return python_value(result['result'])
 
-    def open(self, page):
-        """Opens the page and waits until its calculator has started."""
-        self.navigate(page)
-        self.js_async(WAIT_UNTIL_STARTED)
-
     def navigate(self, address):
         self.call('browsingContext.navigate', context=self.context, url=address, wait='complete')
 
@@ -145,8 +139,7 @@ class Firefox:
             {'type': 'keyDown', 'value': modifier}, {'type': 'keyDown', 'value': key},
             {'type': 'keyUp', 'value': key}, {'type': 'keyUp', 'value': modifier}]})
 
-    def click(self, selector):
-        x, y = self.js(CENTRE_OF, selector)
+    def click_at(self, x, y):
         self.act({'type': 'pointer', 'id': 'mouse', 'parameters': {'pointerType': 'mouse'}, 'actions': [
             {'type': 'pointerMove', 'x': x, 'y': y}, {'type': 'pointerDown', 'button': 0},
             {'type': 'pointerUp', 'button': 0}]})
@@ -178,32 +171,6 @@ class Firefox:
 
     def number_a_download_of_a_name_taken(self):
         pass  # kiroku(1).txt
-
-    def keep_a_tab_the_user_opened(self):
-        pass  # as Firefox does, whatever its page asks
-
-    def press_placed(self, code, key, virtual_key):
-        raise Unsupported(f'Firefox: WebDriver sends keys of a US keyboard only, not {key!r} at {code}')
-
-    # The preference above lets the page read and write the clipboard.
-    def set_clipboard(self, text):
-        self.js('return navigator.clipboard.writeText(arguments[0])', text)
-
-    def clipboard(self):
-        return self.js('return navigator.clipboard.readText()')
-
-    def let_the_page_read_the_clipboard(self):
-        pass
-
-    def refuse_clipboard_reading(self):
-        raise Unsupported('Firefox: WebDriver BiDi has no clipboard permission to refuse')
-
-    def prefer_dark(self, dark):
-        raise Unsupported('Firefox: WebDriver BiDi cannot ask for a dark colour scheme')
-
-    def touch(self, on):
-        if on:
-            raise Unsupported('Firefox: WebDriver BiDi cannot emulate a touch screen')
 
     def screen(self, width, height, pixel_ratio, touch):
         """The page's view at that size and pixel ratio; None: as started. No touch screen."""

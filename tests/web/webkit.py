@@ -55,8 +55,8 @@ class WebKit(WebDriverBrowser):
     def chord(self, modifier, key):
         self.answered_later(super().chord, (modifier, key))
 
-    def click(self, selector):
-        self.answered_later(super().click, (selector,))
+    def click_at(self, x, y):
+        self.answered_later(super().click_at, (x, y))
 
     def answered_later(self, act, args):
         """WebKitWebDriver answers keys or a click that made the page show a
@@ -102,16 +102,6 @@ class WebKit(WebDriverBrowser):
 
     def keep_a_tab_the_user_opened(self):
         raise Unsupported('WebKitGTK: MiniBrowser lets a page close any window, also the one WebDriver opened')
-
-    def refuse_clipboard_reading(self):
-        raise Unsupported('WebKitGTK: WebDriver cannot refuse the clipboard to the page')
-
-    def prefer_dark(self, dark):
-        raise Unsupported('WebKitGTK: WebDriver cannot ask for a dark colour scheme')
-
-    def touch(self, on):
-        if on:
-            raise Unsupported('WebKitGTK: WebDriver cannot emulate a touch screen')
 
     def screen(self, width, height, pixel_ratio, touch):
         """A window whose page is that size; only at a pixel ratio of 1, without touch."""
