@@ -185,9 +185,10 @@ class Page(unittest.TestCase):
                 self.assertEqual(self.js('return downloadedText.textContent'),
                                  'kiroku.txt をダウンロードしました。同じ名前のファイルがすでにあったときは、'
                                  'ブラウザが名前に番号を付けています。ファイルが保存されたことを確かめてから、記録を消去してください。')
-                self.until(lambda: [f.name for f in folder.iterdir() if f.read_bytes() == b'1236\r\n1244\r\n'],
-                           'the log downloaded')
-                name = [f.name for f in folder.iterdir() if f.read_bytes() == b'1236\r\n1244\r\n'][0]
+                # Finished: browsers write into a partial file (.part, .crdownload) first.
+                downloaded = lambda: [f.name for f in folder.glob('*.txt') if f.read_bytes() == b'1236\r\n1244\r\n']
+                self.until(downloaded, 'the log downloaded')
+                name = downloaded()[0]
                 if earlier_file:
                     self.assertRegex(name, r'^kiroku.*\d.*\.txt$')
                     self.assertEqual((folder / 'kiroku.txt').read_bytes(), b'earlier\r\n')
