@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "systemfunction.h"
 
 #include "layout.h"
 
@@ -9,7 +10,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -69,19 +72,27 @@ TEST(DisplayScale, MovesToTheSuggestedPlaceInOneStepAndReloadsTheSmallIcon)
     ASSERT_TRUE(opened.complete());
     HWND window = opened.window;
 
-    // Where Windows would put the window on a monitor at 144 dpi.
-    const pirumo::PixelRect client = pirumo::toPixels(pirumo::kClient, 144);
-    RECT suggested = DpiCalls::lookedUp().windowRect({0, 0, client.width(), client.height()},
-                                                     static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), 144);
-    OffsetRect(&suggested, 300 - suggested.left, 200 - suggested.top);
-
+    // Windows suggests where the window goes on a monitor at 144 dpi; the
+    // window takes that place and the size its controls need there.
+    RECT suggested = {300, 200, 600, 350};
     ASSERT_TRUE(SetWindowSubclass(window, countMoves, 1, 0));
     SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
     RemoveWindowSubclass(window, countMoves, 1);
 
+    // Its frame as the system draws one at 144 dpi around the client area of
+    // 216 x 78 pixels that the controls take up there.
+    using AdjustForDpi = BOOL WINAPI(RECT *, DWORD, BOOL, DWORD, UINT);
+    const auto adjustForDpi = reinterpret_cast<AdjustForDpi *>(
+        reinterpret_cast<void *>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+    ASSERT_TRUE(adjustForDpi);
+    RECT frame = {0, 0, 216, 78};
+    adjustForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), FALSE, 0, 144);
+
     RECT now = {};
     GetWindowRect(window, &now);
-    EXPECT_TRUE(EqualRect(&now, &suggested)) << now.left << "," << now.top << " " << now.right << "," << now.bottom;
+    EXPECT_EQ(std::pair(now.left, now.top), std::pair(300L, 200L));
+    EXPECT_EQ(std::pair(now.right - now.left, now.bottom - now.top),
+              std::pair(frame.right - frame.left, frame.bottom - frame.top));
     EXPECT_EQ(moves, 1);
     // The title bar's icon is the one loaded for the new scale.
     EXPECT_NE(SendMessageW(window, WM_GETICON, ICON_SMALL, 0), 0);
@@ -91,32 +102,53 @@ TEST(DisplayScale, MovesToTheSuggestedPlaceInOneStepAndReloadsTheSmallIcon)
     EXPECT_NE(SendMessageW(toolbar, TB_GETDISABLEDIMAGELIST, 0, 0), 0);
 }
 
-// Run on a desktop at 150 % (144 dpi): Windows before 10 1607 has no DPI of a
-// window's own, and the window takes the system's.
-TEST(OlderWindows, OpenAtTheSystemDpiWithEveryControlInItsPlace)
-{
-    OpenForm opened(DpiCalls::none());
-    ASSERT_TRUE(opened.complete());
-    HWND window = opened.window;
+namespace {
 
-    RECT client = {};
-    GetClientRect(window, &client);
-    EXPECT_EQ(client.right, 216);
-    EXPECT_EQ(client.bottom, 78);
-    std::vector<Place> places;
-    EnumChildWindows(window, addPlace, reinterpret_cast<LPARAM>(&places));
-    std::vector<Place> expected = {
-        {0, 0, 216, 42},     // Toolbar1
-        {192, 60, 218, 78},  // DownCmd
-        {192, 44, 218, 62},  // UpCmd
-        {96, 12, 117, 35},   // Text1
-        {163, 48, 181, 74},  // Label2
-        {9, 48, 155, 74},    // Label1
+HRESULT WINAPI monitorAt192Dpi(HMONITOR, int, UINT *x, UINT *y)
+{
+    *x = *y = 192;
+    return S_OK;
+}
+
+} // namespace
+
+// Run on a desktop at 150 % (144 dpi). Before Windows 10 1607 a window has
+// no DPI of its own: on 8.1 it takes its monitor's, on 7 the system's.
+TEST(OlderWindows, OpenAtTheirMonitorsOrTheSystemDpiWithEveryControlInItsPlace)
+{
+    const struct
+    {
+        const char *windows;
+        DpiCalls calls;
+        LONG width, height;
+    } rows[] = {
+        {"7", DpiCalls::lookedUp(DpiCalls::Newest::Windows7), 216, 78},
+        {"8.1", DpiCalls::lookedUp(DpiCalls::Newest::Windows81), 216, 78},  // Wine's monitor is at 144
+        {"8.1, a monitor at 200 %", DpiCalls(nullptr, monitorAt192Dpi, nullptr, nullptr), 288, 104},
     };
-    // The toolbar's tool-tip window is no child.
-    std::sort(places.begin(), places.end());
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(places, expected);
+    for (const auto &row : rows) {
+        OpenForm opened(row.calls);
+        ASSERT_TRUE(opened.complete()) << row.windows;
+        RECT client = {};
+        GetClientRect(opened.window, &client);
+        EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(row.width, row.height)) << row.windows;
+        if (row.width != 216)
+            continue;
+        std::vector<Place> places;
+        EnumChildWindows(opened.window, addPlace, reinterpret_cast<LPARAM>(&places));
+        std::vector<Place> expected = {
+            {0, 0, 216, 42},     // Toolbar1
+            {192, 60, 218, 78},  // DownCmd
+            {192, 44, 218, 62},  // UpCmd
+            {96, 12, 117, 35},   // Text1
+            {163, 48, 181, 74},  // Label2
+            {9, 48, 155, 74},    // Label1
+        };
+        // The toolbar's tool-tip window is no child.
+        std::sort(places.begin(), places.end());
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(places, expected) << row.windows;
+    }
 }
 
 namespace {
@@ -194,4 +226,95 @@ TEST(Keyboard, TabGoesRoundTheNumberAndTheStepButtons)
         SendMessageW(move.from, WM_KEYDOWN, VK_TAB, 0);
         EXPECT_EQ(GetFocus(), move.to) << (move.shift ? "Shift+Tab" : "Tab");
     }
+}
+
+TEST(SystemParts, EachDllIsLoadedOnceAndKept)
+{
+    // A DLL that nothing else here loads, so that its references are ours.
+    ASSERT_EQ(GetModuleHandleW(L"msimg32.dll"), nullptr);
+    for (int call = 0; call < 3; ++call)
+        ASSERT_TRUE(systemFunction<void()>(L"msimg32.dll", "AlphaBlend"));
+    // One reference, so one release unloads it (and nothing here uses it again).
+    FreeLibrary(GetModuleHandleW(L"msimg32.dll"));
+    EXPECT_EQ(GetModuleHandleW(L"msimg32.dll"), nullptr);
+}
+
+namespace {
+
+std::vector<std::wstring> told;  // the messages closed by closeMessages
+
+BOOL CALLBACK closeIfMessage(HWND box, LPARAM)
+{
+    wchar_t kind[16] = {};
+    GetClassNameW(box, kind, 16);
+    if (IsWindowVisible(box) && std::wstring(kind) == L"#32770") {
+        wchar_t text[1024] = {};
+        GetDlgItemTextW(box, 0xFFFF, text, 1024);  // a message box's text
+        told.emplace_back(text);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+    return TRUE;
+}
+
+// Reads and closes the message boxes of this thread, as a user would.
+void CALLBACK closeMessages(HWND, UINT, UINT_PTR, DWORD)
+{
+    EnumThreadWindows(GetCurrentThreadId(), closeIfMessage, 0);
+}
+
+void pressKey(HWND control, WPARAM key, bool ctrl = false)
+{
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+    SetKeyboardState(keys);
+    SendMessageW(control, WM_KEYDOWN, key, 0);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+}
+
+std::wstring caption(HWND window)
+{
+    wchar_t text[64] = {};
+    GetWindowTextW(window, text, 64);
+    return text;
+}
+
+} // namespace
+
+// Run with comdlg32 and shell32 missing, as on a damaged system: saving and
+// help say what could not be opened, and the log stays.
+TEST(MissingSystemParts, SaveAndHelpSaySoAndKeepTheLog)
+{
+    OpenForm opened;
+    ASSERT_TRUE(opened.complete());
+    HWND toolbar = FindWindowExW(opened.window, nullptr, TOOLBARCLASSNAMEW, nullptr);
+    TBBUTTON log = {};
+    ASSERT_TRUE(SendMessageW(toolbar, TB_GETBUTTON, 0, reinterpret_cast<LPARAM>(&log)));
+    pressKey(opened.text1, '5');
+    SendMessageW(opened.window, WM_COMMAND, MAKEWPARAM(log.idCommand, BN_CLICKED), reinterpret_cast<LPARAM>(toolbar));
+    ASSERT_EQ(caption(opened.window), L"1件記録");
+
+    // Help is looked for beside the program.
+    wchar_t program[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, program, MAX_PATH);
+    const std::wstring help = std::wstring(program).substr(0, std::wstring(program).rfind(L'\\')) + L"\\pirumo.hlp";
+    const HANDLE file = CreateFileW(help.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, closeMessages);
+    pressKey(opened.text1, 'S', true);
+    pressKey(opened.text1, VK_F1);
+    KillTimer(nullptr, timer);
+    DeleteFileW(help.c_str());
+
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_EQ(told[0], L"名前を付けて保存の画面を開けませんでした。記録はそのまま残っています。\n\n"
+                       L"見つからないか読み込めない Windows の部品: comdlg32.dll (GetSaveFileNameW)");
+    EXPECT_EQ(told[1], L"ヘルプを開けませんでした。\n\n見つからないか読み込めない Windows の部品: shell32.dll (ShellExecuteExW)");
+    EXPECT_EQ(caption(opened.window), L"1件記録");
+    TBBUTTON save = {};
+    ASSERT_TRUE(SendMessageW(toolbar, TB_GETBUTTON, 1, reinterpret_cast<LPARAM>(&save)));
+    EXPECT_TRUE(SendMessageW(toolbar, TB_ISBUTTONENABLED, static_cast<WPARAM>(save.idCommand), 0));
 }

@@ -480,7 +480,11 @@ std::optional<std::string> Form1::askSaveFileName(const std::string &offered)
     dialog.nMaxFile = static_cast<DWORD>(name.size());
     dialog.Flags = OFN_HIDEREADONLY;  // and no overwrite prompt
     const auto getSaveFileName = systemFunction<decltype(GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
-    if (!getSaveFileName || !getSaveFileName(&dialog))
+    if (!getSaveFileName) {
+        tellSystemPartMissing(pirumo::kSaveDialogUnavailable, L"comdlg32.dll (GetSaveFileNameW)");
+        return std::nullopt;
+    }
+    if (!getSaveFileName(&dialog))
         return std::nullopt;
     return narrow(name.data());
 }
@@ -513,6 +517,14 @@ void Form1::openHelp(const std::string &file)
     // Windows tells the user itself when no browser is there.
     if (const auto shellExecuteEx = systemFunction<decltype(ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW"))
         shellExecuteEx(&open);
+    else
+        tellSystemPartMissing(pirumo::kHelpUnavailable, L"shell32.dll (ShellExecuteExW)");
+}
+
+void Form1::tellSystemPartMissing(std::string_view what, const wchar_t *part)
+{
+    const std::wstring text = widen(what) + L"\n\n" + widen(pirumo::kSystemPartMissing) + part;
+    MessageBoxW(hwnd, text.c_str(), windowText(hwnd).c_str(), MB_OK | MB_ICONWARNING);
 }
 
 std::string Form1::executableFolder() const

@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <string_view>
 
 // PIRUMO's only window on Windows, built from the system's own controls. It
 // turns key presses and clicks into calls on the calculator and carries out
@@ -15,7 +16,7 @@
 class Form1 : private pirumo::Window
 {
 public:
-    // A test passes DpiCalls::none() to see the window as older Windows show it.
+    // A test passes fewer calls to see the window as older Windows show it.
     explicit Form1(DpiCalls calls = DpiCalls::lookedUp()) : dpiCalls(calls) {}
     ~Form1() override;
     Form1(const Form1 &) = delete;
@@ -41,6 +42,8 @@ private:
     void loadPictures();
     void onToolbarCommand(int command);
     void moveFocus(HWND from, bool backwards);
+    // Says what could not be opened, and which DLL and function were missing.
+    void tellSystemPartMissing(std::string_view what, const wchar_t *part);
 
     // pirumo::Window
     void setEntryLabel(const std::string &text) override;

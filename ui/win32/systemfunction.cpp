@@ -1,8 +1,11 @@
 #include "systemfunction.h"
 
+#include <map>
 #include <string>
 
-HMODULE systemLibrary(const wchar_t *dll)
+namespace {
+
+HMODULE loadFromSystemFolder(const wchar_t *dll)
 {
     if (HMODULE module = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32))
         return module;
@@ -15,4 +18,20 @@ HMODULE systemLibrary(const wchar_t *dll)
     if (length == 0 || length >= MAX_PATH)
         return nullptr;
     return LoadLibraryW((std::wstring(folder) + L'\\' + dll).c_str());
+}
+
+} // namespace
+
+HMODULE systemLibrary(const wchar_t *dll)
+{
+    // Only the window's thread calls this. A DLL that could not be loaded is
+    // tried again at the next call: that takes no reference.
+    static std::map<std::wstring, HMODULE> loaded;
+    const auto found = loaded.find(dll);
+    if (found != loaded.end())
+        return found->second;
+    HMODULE module = loadFromSystemFolder(dll);
+    if (module)
+        loaded.emplace(dll, module);
+    return module;
 }
