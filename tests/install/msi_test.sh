@@ -3,8 +3,9 @@
 # the files, the Start menu entry, the entry under Apps, the installed program
 # starting; then an upgrade to a later version made here, an older version
 # refused, and removal leaving nothing of PIRUMO behind. The x86 package is
-# installed on 32-bit Windows.
-# Usage: msi_test.sh BUILD-WINDOWS pirumo-1.00-x64.msi
+# installed on 32-bit Windows; given beside the x64 one, each is installed
+# over the other on 64-bit Windows.
+# Usage: msi_test.sh BUILD-WINDOWS pirumo-1.00-x64.msi [pirumo-1.00-x86.msi]
 #        msi_test.sh BUILD-WINDOWS-X86 pirumo-1.00-x86.msi
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -55,7 +56,7 @@ check "pirumo.exe in Program Files\\PIRUMO" test -s "$program_files/pirumo.exe"
 check "its help beside it" test -s "$program_files/pirumo.hlp"
 check "one Start menu entry" test "$(shortcuts)" -eq 1
 check "pirumo.exe's version and language in the package" \
-    grep -qP '^pirumo\.exe\tProgram\tpirumo\.exe\t[0-9]+\t1\.0\.0\.0\t1041\t' <(msiinfo export "$msi" File)
+    grep -qP "^pirumo\\.exe\tProgram\tpirumo\\.exe\t[0-9]+\t\\Q$FILE_VERSION\\E\t1041\t" <(msiinfo export "$msi" File)
 check "one entry under Apps, with its version, no Modify" test "$(apps_entries)" == "PIRUMO $MSI_VERSION no-modify"
 icon=$(sed -n 's/^"ProductIcon"="C:\\\\windows\\\\\(.*\)"$/\1/p' "$WINEPREFIX/system.reg" | sed 's/\\\\/\//g')
 check "and the program's icon ($icon)" test -s "$WINEPREFIX/drive_c/windows/$icon"
@@ -98,6 +99,30 @@ check "no Start menu entry left" test "$(shortcuts)" -eq 0
 check "no entry under Apps left" test -z "$(apps_entries)"
 check "no file of PIRUMO left" test -z "$(find "$WINEPREFIX/drive_c" -iname 'pirumo*')"
 check "no registry key of PIRUMO left" test -z "$(grep -il pirumo "$WINEPREFIX"/*.reg)"
+
+# On 64-bit Windows the x86 and the x64 package are one product: either
+# replaces the other of the same version, leaving one entry under Apps, one
+# Start menu entry and one folder, which holds its own program.
+if [ -n "${3:-}" ]; then
+    x86_msi=$(cd "$(dirname "$3")" && pwd)/$(basename "$3")
+    program_files_x86=$WINEPREFIX/drive_c/Program\ Files\ \(x86\)/PIRUMO
+    for order in x86-then-x64 x64-then-x86; do
+        if [ $order == x86-then-x64 ]; then
+            first=$x86_msi second=$msi folder=$program_files other_folder=$program_files_x86 architecture=x64
+        else
+            first=$msi second=$x86_msi folder=$program_files_x86 other_folder=$program_files architecture=x86
+        fi
+        msiexec /i "$(windows_path "$first")" /qn
+        msiexec /i "$(windows_path "$second")" /qn
+        check "$order: installs" test $? -eq 0
+        check "$order: the $architecture program in its folder" test "$(pe_architecture "$folder/pirumo.exe")" == $architecture
+        check "$order: no folder left of the other" test ! -e "$other_folder"
+        check "$order: one entry under Apps" test "$(apps_entries)" == "PIRUMO $MSI_VERSION no-modify"
+        check "$order: one Start menu entry" test "$(shortcuts)" -eq 1
+        msiexec /x "$(windows_path "$second")" /qn
+        check "$order: no file of PIRUMO left once removed" test -z "$(find "$WINEPREFIX/drive_c" -iname 'pirumo*')"
+    done
+fi
 
 echo "msi: $passes passed, $failures failed"
 [ "$failures" -eq 0 ]
