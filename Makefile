@@ -24,10 +24,10 @@ WINDOWS_TEST_PACKAGES := googletest wine64 wine32:i386 icoutils
 # page built with Node.js.
 WEB_PACKAGES := clang-14 lld-14 wasi-libc libc++-14-dev-wasm32 libclang-rt-14-dev-wasm32 binaryen nodejs
 # Its tests: the core's under Node.js, the page's in Chromium, Firefox ESR and
-# WebKitGTK, with the accessibility checker from npm (Debian's, unless
-# Node.js came with one).
+# WebKitGTK, measured on screenshots (Pillow), with the accessibility checker
+# from npm (Debian's, unless Node.js came with one).
 WEB_TEST_PACKAGES := googletest chromium chromium-driver python3-selenium iproute2 \
-    firefox-esr python3-websocket webkit2gtk-driver $(if $(shell command -v npm),,npm)
+    firefox-esr python3-websocket webkit2gtk-driver python3-pil $(if $(shell command -v npm),,npm)
 # The packages: the .deb with Debian's hardening flags, the MSI (wixl,
 # msibuild), signing, lintian, hardening-check.
 PACKAGE_PACKAGES := dpkg-dev wixl msitools python3-olefile osslsigncode lintian devscripts
@@ -35,7 +35,11 @@ BENCH_PACKAGES := libbenchmark-dev libx11-dev libxdamage-dev bc
 SCREENSHOT_PACKAGES := imagemagick qt6ct
 
 # $(call install,PACKAGES): installs those of PACKAGES that are missing, one
-# target at a time (make -j), adding i386 packages to dpkg where asked.
+# target at a time (make -j), adding i386 packages to dpkg where asked. A new
+# machine may be busy with its own updates: apt waits up to 10 minutes for
+# dpkg's lock, and the package lists are fetched again while another
+# program holds theirs.
+APT := apt-get -o DPkg::Lock::Timeout=600
 define install
 @missing=$$(for p in $(1); do \
     dpkg-query -W -f='$${Status}\n' "$$p" 2>/dev/null | grep -q '^install ok installed' || echo "$$p"; \
@@ -45,7 +49,8 @@ if [ -n "$$missing" ]; then \
     $(SUDO) flock /tmp/pirumo-install.lock bash -c ' \
         if [[ " $$0 $$* " == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then \
             dpkg --add-architecture i386; fi; \
-        apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$$0" "$$@"' \
+        for try in 1 2 3 4 5 6 7 8 9 10; do $(APT) update && break; [ $$try -lt 10 ] || exit 1; sleep 30; done; \
+        DEBIAN_FRONTEND=noninteractive $(APT) install -y --no-install-recommends "$$0" "$$@"' \
         $$missing; \
 fi
 endef
@@ -59,8 +64,10 @@ ifneq ($(SOURCE_DATE_EPOCH),)
 export SOURCE_DATE_EPOCH
 endif
 
-# Named after the version that CMakeLists.txt sets; found once made.
-DEB = $(wildcard build-release/pirumo_*_amd64.deb)
+# The packages are named after the version that CMakeLists.txt sets, as
+# CMake wrote it for the build (read when a recipe runs, after the build).
+VERSION_TEXT = $(shell . build-release/generated/package.env && echo "$$VERSION_TEXT")
+DEB = build-release/pirumo_$(VERSION_TEXT)_amd64.deb
 
 .PHONY: all build run build-tests test test-default test-asan fuzz memcheck release package test-package \
         bench reproducible windows test-windows test-windows-x64 test-windows-x86 web test-web screenshot clean
@@ -81,7 +88,9 @@ run: build
 # Debian package unpacked, checked and started, the MSIs installed, upgraded
 # and removed under Wine, signing, a second build compared byte for byte,
 # pirumo.exe for x64 and x86 under Wine, the core's tests compiled to
-# WebAssembly and the web page in a browser. make -j2 runs stages side by side.
+# WebAssembly and the web page in a browser. make -j2 runs two stages side
+# by side, and each stage runs its tests one at a time: no more than two X
+# servers with Wine or a browser at once on two cores.
 test: test-default test-asan fuzz memcheck test-package reproducible test-windows test-web
 
 build-tests:
@@ -90,13 +99,13 @@ build-tests:
 	cmake --build --preset default
 
 test-default: build-tests
-	ctest --preset default -j2
+	ctest --preset default
 
 test-asan:
 	$(call install,$(RUN_PACKAGES) $(TEST_PACKAGES) $(CHECK_PACKAGES))
 	cmake --preset asan
 	cmake --build --preset asan
-	ctest --preset asan -j2
+	ctest --preset asan
 
 fuzz:
 	$(call install,$(RUN_PACKAGES) $(TEST_PACKAGES) $(CHECK_PACKAGES))
@@ -115,13 +124,16 @@ release:
 	cmake --build --preset release
 
 # dist/: the .deb, the Windows zips and MSIs, the web page, the hosted web
-# app, and their SHA256SUMS.
+# app, and their SHA256SUMS, of this build only: what an earlier build left
+# there (another version's packages) is removed first.
 # The .deb's folders and its archive members take their modes from the umask.
 package: release windows web
+	@find dist -mindepth 1 -maxdepth 1 ! -name pirumo-web -printf 'package: removing an earlier build'"'"'s %p\n' \
+	    -exec rm -rf {} +
 	cd build-release && umask 022 && cpack
 	tools/windows_packages.sh build-windows dist
 	tools/windows_packages.sh build-windows-x86 dist
-	cp build-release/pirumo_*_amd64.deb build-wasm/pirumo.html dist/
+	cp $(DEB) build-wasm/pirumo.html dist/
 	cd dist && sha256sum -- *.deb *.zip *.msi *.html pirumo-web/* >SHA256SUMS
 
 # Another build of the packages, in another folder under another umask and
@@ -147,7 +159,7 @@ test-windows-x64 test-windows-x86: windows
 	$(call install,$(TEST_PACKAGES) $(WINDOWS_TEST_PACKAGES))
 	cmake --preset $(WINDOWS_PRESET) -DBUILD_TESTING=ON
 	cmake --build --preset $(WINDOWS_PRESET)
-	ctest --preset $(WINDOWS_PRESET) -j2
+	ctest --preset $(WINDOWS_PRESET)
 
 # build-wasm/pirumo.html: PIRUMO as one page that works offline from any
 # folder; dist/pirumo-web/: the same page for a web server, installable as an
@@ -165,14 +177,15 @@ test-web: web
 	$(call install,$(TEST_PACKAGES) $(WEB_TEST_PACKAGES))
 	cmake --preset wasm -DBUILD_TESTING=ON
 	cmake --build --preset wasm
-	ctest --preset wasm -j2
+	ctest --preset wasm
 
 # Each test bounded in time: a hung installer ends the test, not the run.
 test-package: package
 	$(call install,$(TEST_PACKAGES) $(WINDOWS_TEST_PACKAGES))
 	timeout 300 tests/install/deb_test.sh $(DEB)
-	timeout 600 tests/install/msi_test.sh build-windows dist/pirumo-*-x64.msi
-	timeout 600 tests/install/msi_test.sh build-windows-x86 dist/pirumo-*-x86.msi
+	timeout 900 tests/install/msi_test.sh build-windows dist/pirumo-$(VERSION_TEXT)-x64.msi \
+	    dist/pirumo-$(VERSION_TEXT)-x86.msi
+	timeout 600 tests/install/msi_test.sh build-windows-x86 dist/pirumo-$(VERSION_TEXT)-x86.msi
 	timeout 300 tests/install/signing_test.sh build-windows
 
 # Start-up and memory against a bare Qt window, pirumo.exe's start-up under
