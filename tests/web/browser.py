@@ -1,6 +1,9 @@
 """What the page's tests ask of a browser, whichever engine it is."""
+import io
 import time
 import unittest
+
+from PIL import Image
 
 
 class Unsupported(unittest.SkipTest):
@@ -8,11 +11,12 @@ class Unsupported(unittest.SkipTest):
     it is reported as skipped, with this reason."""
 
 
-# Resolves once the page's calculator has started, or after 10 s.
+# Resolves to true once the page's calculator has started, to false if it
+# has not within 20 s.
 WAIT_UNTIL_STARTED = '''
-    const [done, deadline] = [arguments[0], performance.now() + 10000];
-    const look = () => document.querySelector('main')?.ariaBusy && performance.now() < deadline
-        ? setTimeout(look, 10) : done();
+    const [done, deadline] = [arguments[0], performance.now() + 20000];
+    const look = () => !document.querySelector('main')?.ariaBusy ? done(true)
+        : performance.now() < deadline ? setTimeout(look, 10) : done(false);
     look();'''
 
 # The middle of an element, in the viewport's CSS pixels: where a click
@@ -29,6 +33,13 @@ CENTRE_OF = '''
             return [Math.round(x), Math.round(y)];
     }
     throw new Error('no point of ' + arguments[0] + ' can be clicked');'''
+
+
+# Run before each page's own scripts where an engine can: notes every load
+# that the page's security policy blocked, which no request log shows.
+NOTE_BLOCKED_LOADS = '''
+    window.blockedLoads = [];
+    document.addEventListener('securitypolicyviolation', (e) => blockedLoads.push(e.blockedURI), true);'''
 
 
 def poll(holds, what, seconds=10):
@@ -51,10 +62,38 @@ class Browser:
     def open(self, page):
         """Opens the page and waits until its calculator has started."""
         self.navigate(page)
-        self.js_async(WAIT_UNTIL_STARTED)
+        if not self.js_async(WAIT_UNTIL_STARTED):
+            raise AssertionError(f'{self.name}: the page\'s calculator has not started within 20 s')
 
     def click(self, selector):
         self.click_at(*self.js(CENTRE_OF, selector))
+
+    def centre(self, selector):
+        """Where a click on the element lands, on the screen."""
+        return self.js(CENTRE_OF, selector)
+
+    def tap(self, selector):
+        """A finger's tap on the element."""
+        self.tap_at(*self.js(CENTRE_OF, selector))
+
+    def screenshot(self):
+        """What the page shows, as an RGB picture."""
+        return Image.open(io.BytesIO(self.screenshot_png())).convert('RGB')
+
+    def tap_at(self, x, y):
+        raise Unsupported(f'{self.name}: its WebDriver cannot tap with a finger')
+
+    def requests(self):
+        """The addresses the page has asked for since it was opened, blocked
+        ones included."""
+        return self.requested() + self.js('return blockedLoads')
+
+    def requested(self):
+        raise Unsupported(f'{self.name}: its WebDriver reports no requests')
+
+    def asks_before_leaving(self, leave):
+        """Whether the browser asks the user before leave() takes the page away."""
+        raise Unsupported(f'{self.name}: its WebDriver cannot tell whether the browser asks before leaving a page')
 
     def keys_on_a_button(self, *keys):
         self.keys(*keys)

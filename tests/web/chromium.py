@@ -1,12 +1,14 @@
 """Debian's Chromium, headless, driven through ChromeDriver: what the page's
 tests, benchmarks and screenshots open it in. Its DevTools calls stand in for
 what the other engines' WebDriver cannot do."""
+import json
 import shutil
 import tempfile
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
+from browser import NOTE_BLOCKED_LOADS
 from webdriver_browser import WebDriverBrowser
 
 
@@ -15,7 +17,7 @@ class Chromium(WebDriverBrowser):
     both removed at close."""
     name = 'Chromium'
 
-    def __init__(self, scale=1):
+    def __init__(self, scale=1, record_requests=False):
         self.profile = tempfile.mkdtemp(prefix='pirumo-chromium-')
         self.downloads = tempfile.mkdtemp(prefix='pirumo-downloads-')
         options = webdriver.ChromeOptions()
@@ -27,9 +29,14 @@ class Chromium(WebDriverBrowser):
                          '--disable-extensions', '--window-size=400,300', f'--force-device-scale-factor={scale}',
                          f'--user-data-dir={self.profile}'):
             options.add_argument(argument)
+        self.record_requests = record_requests
+        if record_requests:  # in the performance log, which requests() reads
+            options.set_capability('goog:loggingPrefs', {'performance': 'ALL'})
         self.driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
         self.driver.execute_cdp_cmd('Browser.setDownloadBehavior',
                                     {'behavior': 'allow', 'downloadPath': self.downloads})
+        if record_requests:
+            self.cdp('Page.addScriptToEvaluateOnNewDocument', source=NOTE_BLOCKED_LOADS)
 
     def cdp(self, command, **params):
         return self.driver.execute_cdp_cmd(command, params)
@@ -46,7 +53,18 @@ class Chromium(WebDriverBrowser):
     def open(self, page):
         self.cdp('Browser.grantPermissions', origin='file://',
                  permissions=['clipboardReadWrite', 'clipboardSanitizedWrite'])
+        if self.record_requests:
+            self.driver.get_log('performance')  # what earlier pages asked for
+            self.recorded = []
         super().open(page)
+
+    def requested(self):
+        """Every request DevTools saw (made with record_requests)."""
+        for entry in self.driver.get_log('performance'):
+            message = json.loads(entry['message'])['message']
+            if message['method'] == 'Network.requestWillBeSent':
+                self.recorded.append(message['params']['request']['url'])
+        return self.recorded
 
     def refuse_clipboard_reading(self):
         self.cdp('Browser.setPermission', origin='file://', permission={'name': 'clipboard-read'}, setting='denied')

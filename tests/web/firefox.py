@@ -1,6 +1,7 @@
 """Firefox ESR, headless, driven through the WebDriver BiDi that it speaks
 itself (Debian has no geckodriver): commands and events as JSON over a
 websocket on loopback."""
+import base64
 import itertools
 import json
 import shutil
@@ -10,7 +11,7 @@ import tempfile
 
 import websocket
 
-from browser import Browser, Unsupported, poll
+from browser import NOTE_BLOCKED_LOADS, Browser, Unsupported, poll
 
 # The clipboard without the paste menu that Firefox shows before a page
 # reads it; no first-run pages.
@@ -76,8 +77,11 @@ class Firefox(Browser):
         # the page anew.
         self.call('session.new', capabilities={'alwaysMatch': {'unhandledPromptBehavior': {
             'default': 'ignore', 'beforeUnload': 'accept'}}})
+        self.recorded = []  # the addresses asked for since the page was opened
         self.call('session.subscribe', events=['browsingContext.userPromptOpened',
-                                               'browsingContext.userPromptClosed'])
+                                               'browsingContext.userPromptClosed', 'network.beforeRequestSent'])
+        self.call('script.addPreloadScript', functionDeclaration=f'() => {{ {NOTE_BLOCKED_LOADS} }}')
+        self.prompts_opened = []  # their kinds: 'alert', 'beforeunload', ...
         self.context = self.windows()[0]
         self.call('browser.setDownloadBehavior',
                   downloadBehavior={'type': 'allowed', 'destinationFolder': self.downloads})
@@ -88,8 +92,11 @@ class Firefox(Browser):
         message = json.loads(self.socket.recv())
         if message.get('method') == 'browsingContext.userPromptOpened':
             self.prompts[message['params']['context']] = message['params']['message']
+            self.prompts_opened.append(message['params']['type'])
         elif message.get('method') == 'browsingContext.userPromptClosed':
             self.prompts.pop(message['params']['context'], None)
+        elif message.get('method') == 'network.beforeRequestSent':
+            self.recorded.append(message['params']['request']['url'])
         return message
 
     def call(self, method, **params):
@@ -113,6 +120,7 @@ class Firefox(Browser):
         return python_value(result['result'])
 
     def navigate(self, address):
+        self.recorded = []
         self.call('browsingContext.navigate', context=self.context, url=address, wait='complete')
 
     def js(self, script, *args):
@@ -144,8 +152,16 @@ class Firefox(Browser):
             {'type': 'pointerMove', 'x': x, 'y': y}, {'type': 'pointerDown', 'button': 0},
             {'type': 'pointerUp', 'button': 0}]})
 
-    def prompt(self):
-        """The text of the message or question the page shows, or None."""
+    def tap_at(self, x, y):
+        self.act({'type': 'pointer', 'id': 'finger', 'parameters': {'pointerType': 'touch'}, 'actions': [
+            {'type': 'pointerMove', 'x': x, 'y': y}, {'type': 'pointerDown', 'button': 0},
+            {'type': 'pointerUp', 'button': 0}]})
+
+    def screenshot_png(self):
+        return base64.b64decode(self.call('browsingContext.captureScreenshot', context=self.context)['data'])
+
+    def receive_waiting(self):
+        """Notes the events that have come."""
         self.socket.settimeout(0.01)
         try:
             while True:
@@ -154,6 +170,24 @@ class Firefox(Browser):
             pass
         finally:
             self.socket.settimeout(15)
+
+    def requested(self):
+        self.receive_waiting()
+        return self.recorded
+
+    def asks_before_leaving(self, leave):
+        """The question is answered yes (see session.new), so the page goes."""
+        self.receive_waiting()
+        self.prompts_opened.clear()
+        self.js('window.left = false')
+        leave()
+        poll(lambda: self.js('return window.left === undefined'), 'the page gone')
+        self.receive_waiting()
+        return 'beforeunload' in self.prompts_opened
+
+    def prompt(self):
+        """The text of the message or question the page shows, or None."""
+        self.receive_waiting()
         return self.prompts.get(self.context)
 
     def answer(self, accept):

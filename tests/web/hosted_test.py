@@ -1,7 +1,9 @@
 #!/usr/bin/python3
 """pirumo-web/ served as an IT department would host it, on a web server
 on loopback: Chromium finds it installable, it works offline once visited,
-and a new version on the server replaces the kept one at the next visit.
+a new version on the server replaces the kept one at the next visit, and
+it opens behind a server that redirects or stops answering; nothing but
+its own files is kept.
 
     hosted_test.py PIRUMO-WEB-FOLDER
 """
@@ -10,12 +12,14 @@ import http.server
 import os
 import pathlib
 import shutil
+import socket
 import sys
 import tempfile
 import threading
 import time
 import unittest
 
+from selenium.common.exceptions import WebDriverException
 from selenium.webdriver.support.wait import WebDriverWait
 
 from chromium import Chromium
@@ -31,20 +35,38 @@ class Server:
         self.port = 0
         self.httpd = None
 
-    def start(self):
+    def start(self, redirect_index=False):
+        """With redirect_index, index.html is sent to the folder with a 301,
+        as many servers and sign-in gateways do."""
         http.server.ThreadingHTTPServer.allow_reuse_address = True
         self.httpd = http.server.ThreadingHTTPServer(('127.0.0.1', self.port), self.handler)
+        self.httpd.redirect_index = redirect_index
         self.port = self.httpd.server_address[1]
         threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
 
     def stop(self):
         self.httpd.shutdown()
         self.httpd.server_close()
+        self.httpd = None
+
+    def hang(self):
+        """Stops answering: connections are taken, never answered (a captive
+        Wi-Fi, a dying VPN)."""
+        self.stop()
+        self.silent = socket.create_server(('127.0.0.1', self.port), reuse_port=False, backlog=64)
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
                       '.webmanifest': 'application/manifest+json', '.js': 'text/javascript'}
+
+    def do_GET(self):
+        if self.server.redirect_index and self.path.split('?')[0].endswith('/index.html'):
+            self.send_response(301)
+            self.send_header('Location', './')
+            self.end_headers()
+            return
+        super().do_GET()
 
     def log_message(self, *args):
         pass
@@ -64,13 +86,15 @@ class Hosted(unittest.TestCase):
         self.browser.close()
         if self.server.httpd:
             self.server.stop()
+        if getattr(self.server, 'silent', None):
+            self.server.silent.close()
         shutil.rmtree(self.folder, ignore_errors=True)
 
     def until(self, holds, what):
         WebDriverWait(self.d, 10, poll_frequency=0.05).until(lambda _: holds(), what)
 
-    def visit(self):
-        self.browser.open(self.address)
+    def visit(self, page=''):
+        self.browser.open(self.address + page)
         self.until(lambda: self.d.execute_script('return !!navigator.serviceWorker.controller'),
                    'the service worker looks after the page')
 
@@ -100,6 +124,43 @@ class Hosted(unittest.TestCase):
                          'next')
         self.works()
 
+    def test_opens_behind_a_server_that_redirects_index_html_to_the_folder(self):
+        self.visit('index.html')
+        self.server.stop()
+        self.server.start(redirect_index=True)
+        self.visit('index.html')
+        self.assertEqual(self.d.current_url, self.address)
+        self.works()
+
+    def test_opens_the_kept_copy_when_the_server_stops_answering(self):
+        self.visit()
+        self.server.hang()
+        began = time.monotonic()
+        # The kept copy serves after 3 s; a worker that waited for the
+        # network would never open the page.
+        self.d.set_page_load_timeout(20)
+        self.browser.open(self.address)  # waits until the calculator has started
+        self.works()
+        print(f'a working window {time.monotonic() - began:.1f} s after the visit began', file=sys.stderr)
+
+    def test_keeps_only_its_own_files(self):
+        # Another page in the same folder, and the app's page by a link
+        # with a query: the first untouched, the second kept once.
+        (self.folder / 'other.txt').write_text('not the app')
+        self.visit()
+        self.d.get(self.address + 'other.txt?x=1')
+        self.assertEqual(self.d.find_element('tag name', 'body').text, 'not the app')
+        self.visit('index.html?from=a-link')
+        kept = self.d.execute_async_script(
+            'caches.keys().then(names => Promise.all(names.map(n => caches.open(n).then(c => c.keys()))))'
+            '.then(lists => arguments[0](lists.flat().map(r => r.url)))')
+        self.assertEqual(sorted(kept), sorted(self.address + f for f in
+                                              ('', 'index.html', 'manifest.webmanifest', 'icon-192.png', 'icon-512.png')))
+        # With the server gone, that page fails as it would without the
+        # worker: it is not answered with the app.
+        self.server.stop()
+        with self.assertRaisesRegex(WebDriverException, 'ERR_CONNECTION_REFUSED'):
+            self.d.get(self.address + 'other.txt')
 
 if __name__ == '__main__':
     unittest.main(argv=sys.argv[:1], verbosity=2)

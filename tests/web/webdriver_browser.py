@@ -2,7 +2,9 @@
 WebDriver server: Chromium (ChromeDriver) and WebKitGTK (WebKitWebDriver)."""
 from selenium.common.exceptions import NoAlertPresentException, NoSuchWindowException
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions import interaction
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.pointer_input import PointerInput
 
 from browser import Browser
 
@@ -33,6 +35,14 @@ class WebDriverBrowser(Browser):
             actions.perform()
         except NoSuchWindowException:
             pass  # WebKitWebDriver's answer to a click that closed the window
+
+    def tap_at(self, x, y):
+        actions = ActionBuilder(self.driver, mouse=PointerInput(interaction.POINTER_TOUCH, 'finger'))
+        actions.pointer_action.move_to_location(x, y).pointer_down().pointer_up()
+        actions.perform()
+
+    def screenshot_png(self):
+        return self.driver.get_screenshot_as_png()
 
     def prompt(self):
         """The text of the message or question the page shows, or None."""

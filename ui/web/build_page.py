@@ -97,7 +97,7 @@ def write_hosted(folder, page, facts, service_worker, icons):
         shutil.copyfile(pathlib.Path(icons) / f'pirumo-{size}.png', folder / f'icon-{size}.png')
     manifest = {
         'name': facts['productName'], 'short_name': facts['productName'],
-        'description': 'モジュラス 11 チェック文字の計算',
+        'description': facts['texts']['DESCRIPTION'],
         'lang': 'ja', 'start_url': './', 'scope': './', 'display': 'standalone',
         'background_color': '#f0f0f0', 'theme_color': '#f0f0f0',
         'icons': [{'src': f'icon-{size}.png', 'sizes': f'{size}x{size}', 'type': 'image/png'}
@@ -118,9 +118,14 @@ def main():
 
     facts = json.loads(subprocess.run(args.facts_command, check=True, capture_output=True).stdout)
     _, _, width, height = facts['places']['Form1']
+    # Each label, its font's size, the widest text it shows and its width.
+    label_fits = [[label, facts[font], facts[sample], facts['places'][label][2]]
+                  for label, font, sample in (('Label1', 'entryFont', 'entrySample'),
+                                              ('Label2', 'checkFont', 'checkSample'))]
     script = (open(args.script, encoding='utf-8').read().replace('@OUTCOMES@', json.dumps(facts['outcomes']))
               .replace('@SAVE_BUTTON@', str(facts['saveButton']))
-              .replace('@SMALLEST_LABEL_FONT@', str(facts['smallestLabelFont'])))
+              .replace('@SMALLEST_LABEL_FONT@', str(facts['smallestLabelFont']))
+              .replace('@LABEL_FITS@', json.dumps(label_fits)))
     with open(args.core, 'rb') as core:
         wasm = base64.b64encode(core.read()).decode()
     fills = {

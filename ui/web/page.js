@@ -6,6 +6,7 @@
     const OUTCOME = @OUTCOMES@;
     const SAVE_BUTTON = @SAVE_BUTTON@;  // its place on the toolbar
     const SMALLEST_LABEL_FONT = @SMALLEST_LABEL_FONT@;  // pixels
+    const LABEL_FITS = @LABEL_FITS@;  // each label, its font's pixels, its widest text, its width
     const DOWNLOAD_NAME = 'kiroku.txt';
     const ENDED_TEXT = 'PIRUMO を終了しました。このタブは閉じてかまいません。';
     const END_UNSAVED_TEXT = '保存していない記録があります。終了すると記録は失われます。終了しますか？';
@@ -26,6 +27,7 @@
     let pickedFile = null;    // the file chosen in the save picker, or null to download
     let labelsFitted = false;
     let ended = false;        // by the end button, which ends at once
+    let pointerType = '';     // of the last press: 'mouse', 'touch' or 'pen'
 
     const bytesAt = (at, length) => new Uint8Array(core.memory.buffer, at, length);
     const textAt = (at, length) => decoder.decode(bytesAt(at, length));
@@ -79,13 +81,21 @@
     }
 
     // A label's font is made smaller only where the fixed-pitch face found
-    // is too wide for twelve digits.
+    // is too wide for the label's widest text. The text is measured once, on
+    // a canvas, against the label's width in the page's own pixels: one
+    // space, whatever zoom the window is shown at.
     function fitLabels() {
         labelsFitted = true;
-        for (const label of [label1, label2]) {
-            let size = parseFloat(getComputedStyle(label).fontSize);
-            while (label.scrollWidth > label.clientWidth && size > SMALLEST_LABEL_FONT)
-                label.style.fontSize = `${--size}px`;
+        const canvas = document.createElement('canvas').getContext('2d');
+        for (const [id, pixels, widest, width] of LABEL_FITS) {
+            const label = $(id);
+            const { fontWeight, fontFamily } = getComputedStyle(label);
+            let size = pixels + 1;
+            do
+                canvas.font = `${fontWeight} ${--size}px ${fontFamily}`;
+            while (canvas.measureText(widest).width > width && size > SMALLEST_LABEL_FONT);
+            if (size !== pixels)
+                label.style.fontSize = `${size}px`;
         }
     }
 
@@ -145,9 +155,10 @@
     }
 
     function endProgram() {
-        // On a touch screen a stray tap on the small end button must not
-        // take records that were never saved.
-        if (matchMedia('(pointer: coarse)').matches && !toolButtons[SAVE_BUTTON].disabled
+        // A stray tap of a finger or a pen on the small end button must not
+        // take records that were never saved, whatever the screen's main
+        // pointer is (a touch monitor, a 2-in-1 with its mouse).
+        if ((pointerType === 'touch' || pointerType === 'pen') && !toolButtons[SAVE_BUTTON].disabled
             && !confirm(END_UNSAVED_TEXT))
             return;
         core = null;
@@ -254,12 +265,18 @@
         if (document.activeElement === document.body)
             keyboardToText1();
     });
-    document.addEventListener('pointerdown', keyboardBackFromBody);
+    document.addEventListener('pointerdown', (event) => {
+        pointerType = event.pointerType;
+        keyboardBackFromBody();
+    });
     // A tab closed or reloaded by mistake would take the log with it: the
-    // browser asks first while there are lines that were never saved.
+    // browser asks first while there are lines that were never saved. (Chrome
+    // 109, the last on Windows 7 and 8.1, asks only for a returnValue.)
     window.addEventListener('beforeunload', (event) => {
-        if (!ended && !toolButtons[SAVE_BUTTON].disabled)
+        if (!ended && !toolButtons[SAVE_BUTTON].disabled) {
             event.preventDefault();
+            event.returnValue = END_UNSAVED_TEXT;
+        }
     });
     window.addEventListener('focus', keyboardToText1);
 
@@ -273,6 +290,12 @@
         const fits = Math.min((innerWidth - 32) / frameSize[0], innerHeight * height / frameSize[1], 3);
         const scale = Math.max(1, Math.floor(fits * 2) / 2);
         frame.style.setProperty('--fit', scale);
+        // Where CSS zoom is missing (Firefox before 126, as on Windows 7 and
+        // 8.1), the window is scaled instead, with margins that take up the
+        // room the scaled window needs.
+        const scaled = !CSS.supports('zoom', '1');
+        frame.classList.toggle('scaled', scaled);
+        frame.style.margin = scaled ? `0 ${frameSize[0] * (scale - 1)}px ${frameSize[1] * (scale - 1)}px 0` : '';
         for (const source of frame.querySelectorAll('source'))
             source.media = scale * devicePixelRatio >= 1.5 ? 'all' : 'not all';
     }

@@ -23,8 +23,15 @@ constexpr Place kPlaces[] = {{"Form1", pirumo::kClient},    {"Toolbar1", pirumo:
                              {"Label1", pirumo::kLabel1},   {"Label2", pirumo::kLabel2},    {"UpCmd", pirumo::kUpCmd},
                              {"DownCmd", pirumo::kDownCmd}};
 
-// What screen readers are told, by the name the page's template gives it.
+// What screen readers are told, and the description, by the name the
+// page's template gives it.
 constexpr std::pair<const char *, std::string_view> kTexts[] = {
+    {"DESCRIPTION", pirumo::kDescription},
+    {"TOOLBAR_NAME", pirumo::kToolbarName},
+    {"LABEL1_NAME", pirumo::kLabel1Name},
+    {"LABEL2_NAME", pirumo::kLabel2Name},
+    {"PAD_NAME", pirumo::kPadName},
+    {"BACKSPACE_NAME", pirumo::kBackspaceName},
     {"UP_NAME", pirumo::kUpCmdName},
     {"DOWN_NAME", pirumo::kDownCmdName},
     {"TEXT1_NAME", pirumo::kText1Name},
@@ -100,7 +107,11 @@ int main()
         printText(face);
         separator = ", ";
     }
-    std::printf("], \"smallestLabelFont\": %d,", pirumo::kSmallestLabelFont);
+    std::printf("], \"smallestLabelFont\": %d, \"entrySample\": ", pirumo::kSmallestLabelFont);
+    printText(pirumo::kEntrySample);
+    std::printf(", \"checkSample\": ");
+    printText(pirumo::kCheckSample);
+    std::printf(",");
     std::printf("\n\"saveButton\": %d,\n\"outcomes\": {\"Saved\": %d, \"Failed\": %d, \"FileInUse\": %d, \"Unconfirmed\": %d},\n",
                 static_cast<int>(pirumo::kSaveButton), static_cast<int>(pirumo::SaveOutcome::Saved), static_cast<int>(pirumo::SaveOutcome::Failed),
                 static_cast<int>(pirumo::SaveOutcome::FileInUse), static_cast<int>(pirumo::SaveOutcome::Unconfirmed));

@@ -1,13 +1,41 @@
 // PIRUMO's service worker, for the page hosted on a web server: the page
 // works offline once it has been opened. The network comes first, so a new
-// version is what the next visit shows; the copy kept here serves only when
-// the server cannot be reached.
+// version is what the next visit shows; the copy kept here serves when the
+// server cannot be reached or has not answered within a few seconds (a
+// captive Wi-Fi, a dying VPN), and the server's late answer still renews it.
 'use strict';
 const CACHE = 'pirumo-@VERSION@';  // a new page, a new cache
 const FILES = ['./', 'index.html', 'manifest.webmanifest', 'icon-192.png', 'icon-512.png'];
+const PATIENCE = 3000;  // milliseconds before the kept copy serves
+
+// The app's own files, by address without a query: nothing else is kept.
+const own = new Set(FILES.map((file) => new URL(file, self.registration.scope).href));
+const withoutQuery = (address) => {
+    const url = new URL(address);
+    url.search = '';
+    return url.href;
+};
+
+// A response that may be kept and served for any request: one that came
+// through a redirect is made anew, since a browser refuses a redirected
+// response to a navigation.
+async function keepable(response) {
+    if (!response.redirected)
+        return response;
+    const { status, statusText, headers } = response;
+    return new Response(await response.blob(), { status, statusText, headers });
+}
 
 self.addEventListener('install', (event) => {
-    event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+    // From the server itself, not from the browser's own cache.
+    event.waitUntil(caches.open(CACHE)
+        .then((cache) => Promise.all(FILES.map(async (file) => {
+            const response = await fetch(new Request(file, { cache: 'reload' }));
+            if (!response.ok)
+                throw new Error(`${file}: ${response.status}`);
+            await cache.put(file, await keepable(response));
+        })))
+        .then(() => self.skipWaiting()));
 });
 
 self.addEventListener('activate', (event) => {
@@ -17,18 +45,31 @@ self.addEventListener('activate', (event) => {
 });
 
 self.addEventListener('fetch', (event) => {
-    if (event.request.method !== 'GET')
-        return;
-    // Asked of the server each time: the browser's own cache would keep an
-    // old page for as long as its age suggests.
-    event.respondWith(fetch(event.request.url, { cache: 'no-cache' })
-        .then((response) => {
-            if (response.ok) {
-                const copy = response.clone();
-                caches.open(CACHE).then((cache) => cache.put(event.request, copy));
-            }
-            return response;
-        })
-        .catch(() => caches.match(event.request, { ignoreSearch: true })
-            .then((kept) => kept || caches.match('index.html'))));
+    const key = withoutQuery(event.request.url);
+    if (event.request.method !== 'GET' || !own.has(key))
+        return;  // the network's, untouched
+    // The request itself, so that its redirect mode holds: a navigation
+    // that the server redirects is followed by the browser. Asked of the
+    // server each time: the browser's own cache would keep an old page for
+    // as long as its age suggests.
+    const fromNetwork = fetch(event.request, { cache: 'no-cache' });
+    event.waitUntil(fromNetwork.then((response) => {
+        if (!response.ok || response.type !== 'basic')
+            return undefined;  // a redirect, an error page: the kept copy stays
+        const copy = response.clone();  // before the page reads the body
+        return caches.open(CACHE).then(async (cache) => cache.put(key, await keepable(copy)));
+    }).catch(() => {}));
+    event.respondWith((async () => {
+        let waited = null;
+        const kept = () => caches.match(key).then((copy) => copy || caches.match('index.html'));
+        const late = new Promise((resolve) => { waited = setTimeout(resolve, PATIENCE); }).then(kept);
+        try {
+            const first = await Promise.race([fromNetwork, late]);
+            return first || await fromNetwork;  // nothing kept yet: wait for the server
+        } catch {
+            return (await kept()) || Response.error();
+        } finally {
+            clearTimeout(waited);
+        }
+    })());
 });
