@@ -57,6 +57,10 @@ own_clipboard() {
     owner=$!
     started+=("$owner")
     wait_until 10 clipboard_is "$1"
+    # Wine looks at the X clipboard again only 2 s after it last did
+    # (SELECTION_UPDATE_DELAY): a paste sooner after a copy of its own reads
+    # what it copied.
+    [[ ${program[-1]} != *.exe ]] || sleep 2
 }
 # Toolbar buttons are 24 pixels wide from the left edge: log, save, copy, paste, help, end.
 toolbar() {

@@ -90,10 +90,13 @@
         for (const [id, pixels, widest, width] of LABEL_FITS) {
             const label = $(id);
             const { fontWeight, fontFamily } = getComputedStyle(label);
-            let size = pixels + 1;
-            do
-                canvas.font = `${fontWeight} ${--size}px ${fontFamily}`;
-            while (canvas.measureText(widest).width > width && size > SMALLEST_LABEL_FONT);
+            const widthAt = (size) => {
+                canvas.font = `${fontWeight} ${size}px ${fontFamily}`;
+                return canvas.measureText(widest).width;
+            };
+            let size = pixels;
+            while (widthAt(size) > width && size > SMALLEST_LABEL_FONT)
+                --size;
             if (size !== pixels)
                 label.style.fontSize = `${size}px`;
         }

@@ -61,7 +61,9 @@ self.addEventListener('fetch', (event) => {
     }).catch(() => {}));
     event.respondWith((async () => {
         let waited = null;
-        const kept = () => caches.match(key).then((copy) => copy || caches.match('index.html'));
+        // The folder's page and index.html are the same page.
+        const kept = () => caches.match(key)
+            .then((copy) => copy || (event.request.mode === 'navigate' ? caches.match('index.html') : undefined));
         const late = new Promise((resolve) => { waited = setTimeout(resolve, PATIENCE); }).then(kept);
         try {
             const first = await Promise.race([fromNetwork, late]);
