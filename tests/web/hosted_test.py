@@ -7,6 +7,7 @@ its own files is kept.
 
     hosted_test.py PIRUMO-WEB-FOLDER
 """
+import contextlib
 import functools
 import http.server
 import os
@@ -41,12 +42,17 @@ class Server:
         http.server.ThreadingHTTPServer.allow_reuse_address = True
         self.httpd = http.server.ThreadingHTTPServer(('127.0.0.1', self.port), self.handler)
         self.httpd.redirect_index = redirect_index
+        self.httpd.connections = set()
         self.port = self.httpd.server_address[1]
         threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
 
     def stop(self):
         self.httpd.shutdown()
         self.httpd.server_close()
+        # Also the connections the browser opened ahead of its next request.
+        for connection in list(self.httpd.connections):
+            with contextlib.suppress(OSError):  # closed meanwhile
+                connection.shutdown(socket.SHUT_RDWR)
         self.httpd = None
 
     def hang(self):
@@ -59,6 +65,14 @@ class Server:
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
                       '.webmanifest': 'application/manifest+json', '.js': 'text/javascript'}
+
+    def setup(self):
+        super().setup()
+        self.server.connections.add(self.connection)
+
+    def finish(self):
+        super().finish()
+        self.server.connections.discard(self.connection)
 
     def do_GET(self):
         if self.server.redirect_index and self.path.split('?')[0].endswith('/index.html'):
