@@ -65,16 +65,16 @@ class Browser:
         if not self.js_async(WAIT_UNTIL_STARTED):
             raise AssertionError(f'{self.name}: the page\'s calculator has not started within 20 s')
 
-    def click(self, selector):
-        self.click_at(*self.js(CENTRE_OF, selector))
-
     def centre(self, selector):
         """Where a click on the element lands, on the screen."""
         return self.js(CENTRE_OF, selector)
 
+    def click(self, selector):
+        self.click_at(*self.centre(selector))
+
     def tap(self, selector):
         """A finger's tap on the element."""
-        self.tap_at(*self.js(CENTRE_OF, selector))
+        self.tap_at(*self.centre(selector))
 
     def screenshot(self):
         """What the page shows, as an RGB picture."""

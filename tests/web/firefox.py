@@ -147,15 +147,13 @@ class Firefox(Browser):
             {'type': 'keyDown', 'value': modifier}, {'type': 'keyDown', 'value': key},
             {'type': 'keyUp', 'value': key}, {'type': 'keyUp', 'value': modifier}]})
 
-    def click_at(self, x, y):
-        self.act({'type': 'pointer', 'id': 'mouse', 'parameters': {'pointerType': 'mouse'}, 'actions': [
+    def click_at(self, x, y, pointer='mouse'):
+        self.act({'type': 'pointer', 'id': pointer, 'parameters': {'pointerType': pointer}, 'actions': [
             {'type': 'pointerMove', 'x': x, 'y': y}, {'type': 'pointerDown', 'button': 0},
             {'type': 'pointerUp', 'button': 0}]})
 
     def tap_at(self, x, y):
-        self.act({'type': 'pointer', 'id': 'finger', 'parameters': {'pointerType': 'touch'}, 'actions': [
-            {'type': 'pointerMove', 'x': x, 'y': y}, {'type': 'pointerDown', 'button': 0},
-            {'type': 'pointerUp', 'button': 0}]})
+        self.click_at(x, y, 'touch')
 
     def screenshot_png(self):
         return base64.b64decode(self.call('browsingContext.captureScreenshot', context=self.context)['data'])

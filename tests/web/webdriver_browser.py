@@ -28,8 +28,8 @@ class WebDriverBrowser(Browser):
     def chord(self, modifier, key):
         ActionChains(self.driver).key_down(modifier).send_keys(key).key_up(modifier).perform()
 
-    def click_at(self, x, y):
-        actions = ActionBuilder(self.driver)
+    def click_at(self, x, y, pointer=None):
+        actions = ActionBuilder(self.driver, mouse=pointer)
         actions.pointer_action.move_to_location(x, y).click()
         try:
             actions.perform()
@@ -37,9 +37,7 @@ class WebDriverBrowser(Browser):
             pass  # WebKitWebDriver's answer to a click that closed the window
 
     def tap_at(self, x, y):
-        actions = ActionBuilder(self.driver, mouse=PointerInput(interaction.POINTER_TOUCH, 'finger'))
-        actions.pointer_action.move_to_location(x, y).pointer_down().pointer_up()
-        actions.perform()
+        self.click_at(x, y, PointerInput(interaction.POINTER_TOUCH, 'finger'))
 
     def screenshot_png(self):
         return self.driver.get_screenshot_as_png()

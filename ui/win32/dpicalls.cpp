@@ -20,8 +20,10 @@ DpiCalls DpiCalls::lookedUp(Newest newest)
 {
     const bool windows81 = newest != Newest::Windows7;
     const bool windows10 = newest == Newest::Windows10;
-    return {windows10 ? systemFunction<DpiForWindow>(L"user32.dll", "GetDpiForWindow") : nullptr,
-            windows81 ? systemFunction<DpiForMonitor>(L"shcore.dll", "GetDpiForMonitor") : nullptr,
+    const auto dpiForWindow = windows10 ? systemFunction<DpiForWindow>(L"user32.dll", "GetDpiForWindow") : nullptr;
+    // shcore is loaded at start-up only where the window's own DPI is missing.
+    return {dpiForWindow,
+            windows81 && !dpiForWindow ? systemFunction<DpiForMonitor>(L"shcore.dll", "GetDpiForMonitor") : nullptr,
             windows10 ? systemFunction<SystemMetricsForDpi>(L"user32.dll", "GetSystemMetricsForDpi") : nullptr,
             windows10 ? systemFunction<AdjustWindowRectExForDpi>(L"user32.dll", "AdjustWindowRectExForDpi") : nullptr};
 }

@@ -481,7 +481,7 @@ std::optional<std::string> Form1::askSaveFileName(const std::string &offered)
     dialog.Flags = OFN_HIDEREADONLY;  // and no overwrite prompt
     const auto getSaveFileName = systemFunction<decltype(GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
     if (!getSaveFileName) {
-        tellSystemPartMissing(pirumo::kSaveDialogUnavailable, L"comdlg32.dll (GetSaveFileNameW)");
+        tellSystemPartMissing(pirumo::kSaveDialogUnavailable, "comdlg32.dll (GetSaveFileNameW)");
         return std::nullopt;
     }
     if (!getSaveFileName(&dialog))
@@ -518,13 +518,12 @@ void Form1::openHelp(const std::string &file)
     if (const auto shellExecuteEx = systemFunction<decltype(ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW"))
         shellExecuteEx(&open);
     else
-        tellSystemPartMissing(pirumo::kHelpUnavailable, L"shell32.dll (ShellExecuteExW)");
+        tellSystemPartMissing(pirumo::kHelpUnavailable, "shell32.dll (ShellExecuteExW)");
 }
 
-void Form1::tellSystemPartMissing(std::string_view what, const wchar_t *part)
+void Form1::tellSystemPartMissing(std::string_view what, std::string_view part)
 {
-    const std::wstring text = widen(what) + L"\n\n" + widen(pirumo::kSystemPartMissing) + part;
-    MessageBoxW(hwnd, text.c_str(), windowText(hwnd).c_str(), MB_OK | MB_ICONWARNING);
+    tell(std::string(what) + "\n\n" + std::string(pirumo::kSystemPartMissing) + std::string(part));
 }
 
 std::string Form1::executableFolder() const

@@ -43,7 +43,7 @@ private:
     void onToolbarCommand(int command);
     void moveFocus(HWND from, bool backwards);
     // Says what could not be opened, and which DLL and function were missing.
-    void tellSystemPartMissing(std::string_view what, const wchar_t *part);
+    void tellSystemPartMissing(std::string_view what, std::string_view part);
 
     // pirumo::Window
     void setEntryLabel(const std::string &text) override;
