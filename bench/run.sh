@@ -7,7 +7,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-20}
-build=$root/build-release
+build=$root/build-bench
 
 echo "Start-up on Xvfb, $runs runs each, interleaved; accessibility off:"
 "$root/bench/startup.sh" "$runs"
@@ -20,7 +20,7 @@ echo "Executable size: PIRUMO $p_size bytes, floor $f_size bytes"
 echo
 echo "pirumo.exe under Wine against a bare Win32 window with the same manifest, $runs runs each, interleaved:"
 "$root/bench/wine_startup.sh" "$runs"
-echo "Executable size: pirumo.exe $(stat -c %s "$root/build-windows/pirumo.exe") bytes"
+echo "Executable size: pirumo.exe $(stat -c %s "$root/build-windows-bench/pirumo.exe") bytes"
 
 echo
 echo "pirumo.html in headless Chromium against a bare page with one label, $runs opens each, in turn:"

@@ -6,7 +6,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-20}
-build=$root/build-release
+build=$root/build-bench
 . "$root/tests/e2e/xsession.sh"
 results=$(mktemp)
 trap 'stop_x; rm -f "$results"' EXIT

@@ -9,9 +9,9 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-15}
 other=${2:-}
-exe=$root/build-windows/pirumo.exe
-floor=$root/build-windows/bench/floor_window_win32.exe
-timer=$root/build-release/bench/map_timer
+exe=$root/build-windows-bench/pirumo.exe
+floor=$root/build-windows-bench/bench/floor_window_win32.exe
+timer=$root/build-bench/bench/map_timer
 . "$root/tests/e2e/xsession.sh"
 . "$root/tests/windows/wine_prefix.sh"
 results=$(mktemp)

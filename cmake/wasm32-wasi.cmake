@@ -1,9 +1,10 @@
 # Builds the calculator core for WebAssembly (wasm32-wasi) with Debian's
-# clang 14, wasi-libc and libc++, and runs its test programs under Node.js.
+# clang, wasi-libc and libc++ (clang 14 on Debian 12, 19 on Debian 13), and
+# runs its test programs under Node.js.
 set(CMAKE_SYSTEM_NAME WASI)
 set(CMAKE_SYSTEM_PROCESSOR wasm32)
-set(CMAKE_C_COMPILER clang-14)
-set(CMAKE_CXX_COMPILER clang++-14)
+set(CMAKE_C_COMPILER clang)
+set(CMAKE_CXX_COMPILER clang++)
 set(CMAKE_C_COMPILER_TARGET wasm32-wasi)
 set(CMAKE_CXX_COMPILER_TARGET wasm32-wasi)
 set(CMAKE_SYSROOT /usr)

@@ -2,7 +2,7 @@
 # Takes a picture of the PIRUMO window on a private X server: docs/NAME.png
 # at its real size and docs/NAME-3x.png enlarged for reading.
 # Usage: tools/screenshot.sh [NAME [LAUNCHER...] PROGRAM]
-#   tools/screenshot.sh                      docs/pirumo*.png of build/pirumo
+#   tools/screenshot.sh                      docs/pirumo*.png of build-run/pirumo
 #   tools/screenshot.sh pirumo-windows tests/windows/wine.sh build-windows/pirumo.exe
 # PIRUMO_THEME=dark takes it on qt6ct's "darker" colour scheme; QT_SCALE_FACTOR
 # (or WINE_DPI, for pirumo.exe)
@@ -11,7 +11,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 name=${1:-pirumo}
 shift || true
-program=("${@:-$root/build/pirumo}")
+program=("${@:-$root/build-run/pirumo}")
 . "$root/tests/e2e/xsession.sh"
 settings=$(mktemp -d)
 # The program is given a moment to go (under Wine, to remove its prefix).

@@ -11,6 +11,9 @@ exe=$3
 . "$(dirname "$exe")/generated/package.env"
 
 headers=$("$objdump" -p "$exe")
+format=pei-x86-64
+[ "$ARCHITECTURE" == x86 ] && format=pei-i386
+check "a program for $ARCHITECTURE processors ($format)" grep -q "file format $format\$" <<<"$headers"
 check "a GUI program" grep -q 'Subsystem.*(Windows GUI)' <<<"$headers"
 foreign=$(grep 'DLL Name:' <<<"$headers" | awk '{print toupper($3)}' |
     grep -vxE 'KERNEL32.DLL|USER32.DLL|GDI32.DLL|COMCTL32.DLL|IMM32.DLL|MSVCRT.DLL')
