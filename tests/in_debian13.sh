@@ -29,6 +29,15 @@ if [ ! -d "$root" ]; then
     mv "$root.new" "$root"
 fi
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+# This machine's own trust, which its package registries may be reached
+# through: the certificate authorities it added (a proxy's, a company's),
+# and npm's settings for them.
+if compgen -G '/usr/local/share/ca-certificates/*' >/dev/null; then
+    mkdir -p "$root/usr/local/share/ca-certificates"
+    cp -r /usr/local/share/ca-certificates/. "$root/usr/local/share/ca-certificates/"
+    chroot "$root" update-ca-certificates >/dev/null
+fi
+if [ -f /etc/npmrc ]; then cp /etc/npmrc "$root/etc/npmrc"; fi
 
 rm -rf "$root/root/pirumo"
 git clone --quiet --no-hardlinks "$checkout" "$root/root/pirumo"

@@ -37,7 +37,8 @@ check "lintian has nothing to say (${lintian_said:-})" test -z "$lintian_said"
 # Branch protection (BTI and PAC) is AArch64's; Debian 13's hardening-check
 # asks for it of an amd64 program too, which cannot have it.
 not_here=()
-[ "$(dpkg-deb -f "$deb" Architecture)" != arm64 ] && hardening-check --help 2>&1 | grep -q -- --nobranchprotection &&
+options=$(hardening-check --help 2>&1)
+[ "$(dpkg-deb -f "$deb" Architecture)" != arm64 ] && grep -q -- --nobranchprotection <<<"$options" &&
     not_here=(--nobranchprotection)
 check "built hardened (hardening-check ${not_here[*]})" hardening-check --quiet "${not_here[@]}" "$root/usr/lib/pirumo/pirumo"
 check "AppStream metainfo" appstreamcli validate --no-net "$root/usr/share/metainfo/jp.pirumo.Pirumo.metainfo.xml"
