@@ -110,6 +110,19 @@ HRESULT WINAPI monitorAt192Dpi(HMONITOR, int, UINT *x, UINT *y)
     return S_OK;
 }
 
+// The width of the title bar's icon, from its bitmap; 0 where it has none of its own.
+LONG smallIconWidth(HWND window)
+{
+    ICONINFO info = {};
+    if (!GetIconInfo(reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0)), &info))
+        return 0;
+    BITMAP bitmap = {};
+    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
 } // namespace
 
 // Run on a desktop at 150 % (144 dpi). Before Windows 10 1607 a window has
@@ -132,6 +145,9 @@ TEST(OlderWindows, OpenAtTheirMonitorsOrTheSystemDpiWithEveryControlInItsPlace)
         RECT client = {};
         GetClientRect(opened.window, &client);
         EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(row.width, row.height)) << row.windows;
+        // From the first frame, the title bar's icon at the window's scale
+        // against the system's (216 pixels wide), give or take a pixel.
+        EXPECT_NEAR(smallIconWidth(opened.window) * 216.0 / row.width, GetSystemMetrics(SM_CXSMICON), 1.0) << row.windows;
         if (row.width != 216)
             continue;
         std::vector<Place> places;

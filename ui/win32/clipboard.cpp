@@ -23,7 +23,12 @@ bool putClipboardText(HWND owner, const std::wstring &text)
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
     if (!memory)
         return false;
-    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    void *locked = GlobalLock(memory);
+    if (!locked) {
+        GlobalFree(memory);
+        return false;
+    }
+    std::memcpy(locked, text.c_str(), bytes);
     GlobalUnlock(memory);
     if (!openClipboard(owner)) {
         GlobalFree(memory);

@@ -11,8 +11,10 @@
 #include <commctrl.h>
 #include <commdlg.h>
 #include <imm.h>
+#include <objbase.h>
 #include <shellapi.h>
 
+#include <cstdio>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -27,7 +29,8 @@ constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 // the calculator as it comes.
 static_assert(pirumo::kBackspace == VK_BACK && pirumo::kReturn == VK_RETURN && pirumo::kSpace == VK_SPACE
               && pirumo::kUp == VK_UP && pirumo::kDown == VK_DOWN && pirumo::kDigit0 == '0'
-              && pirumo::kDigit9 == '9' && pirumo::kNumpad0 == VK_NUMPAD0 && pirumo::kNumpad9 == VK_NUMPAD9);
+              && pirumo::kDigit9 == '9' && pirumo::kNumpad0 == VK_NUMPAD0 && pirumo::kNumpad9 == VK_NUMPAD9
+              && pirumo::kF1 == VK_F1 && pirumo::kF2 == VK_F2);
 
 constexpr int kFirstCommand = 100;  // the command of toolbar button i is kFirstCommand + i
 
@@ -109,6 +112,9 @@ bool Form1::create(HINSTANCE programInstance, int showCommand)
                          CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this))
         return false;
     dpi = dpiCalls.forWindow(hwnd);
+    // The class's small icon is at the system's DPI; the window's own from
+    // the first frame, on a monitor of another scale too.
+    loadSmallIcon();
 
     buildControls();
     buildToolbar();
@@ -478,15 +484,24 @@ std::optional<std::string> Form1::askSaveFileName(const std::string &offered)
     dialog.nFilterIndex = 2;  // past the only filter: Windows takes the first
     dialog.lpstrFile = name.data();
     dialog.nMaxFile = static_cast<DWORD>(name.size());
-    dialog.Flags = OFN_HIDEREADONLY;  // and no overwrite prompt
+    // No overwrite prompt; and the program's working folder stays where it
+    // was, or Windows would refuse to eject the USB stick saved to.
+    dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     const auto getSaveFileName = systemFunction<decltype(GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
     if (!getSaveFileName) {
         tellSystemPartMissing(pirumo::kSaveDialogUnavailable, "comdlg32.dll (GetSaveFileNameW)");
         return std::nullopt;
     }
-    if (!getSaveFileName(&dialog))
-        return std::nullopt;
-    return narrow(name.data());
+    if (getSaveFileName(&dialog))
+        return narrow(name.data());
+    // A cancel leaves no error; anything else is said, and the log stays.
+    const auto extendedError = systemFunction<decltype(CommDlgExtendedError)>(L"comdlg32.dll", "CommDlgExtendedError");
+    if (const DWORD error = extendedError ? extendedError() : 0) {
+        char code[16];
+        std::snprintf(code, sizeof code, "0x%04lX", static_cast<unsigned long>(error));
+        tell(std::string(pirumo::kSaveDialogFailed) + code);
+    }
+    return std::nullopt;
 }
 
 pirumo::SaveResult Form1::writeFile(const std::string &path, const std::string &text)
@@ -514,11 +529,24 @@ void Form1::openHelp(const std::string &file)
     open.lpFile = shown.c_str();
     open.lpClass = L".htm";
     open.nShow = SW_SHOWNORMAL;
+    initialiseComForTheShell();
     // Windows tells the user itself when no browser is there.
     if (const auto shellExecuteEx = systemFunction<decltype(ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW"))
         shellExecuteEx(&open);
     else
         tellSystemPartMissing(pirumo::kHelpUnavailable, "shell32.dll (ShellExecuteExW)");
+}
+
+void Form1::initialiseComForTheShell()
+{
+    // As the shell asks of a thread that calls ShellExecuteEx: once, on this
+    // thread, for the program's life. Where it fails the shell still opens
+    // most files, so the help is tried all the same.
+    if (comInitialised)
+        return;
+    comInitialised = true;
+    if (const auto coInitializeEx = systemFunction<decltype(CoInitializeEx)>(L"ole32.dll", "CoInitializeEx"))
+        coInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
 }
 
 void Form1::tellSystemPartMissing(std::string_view what, std::string_view part)

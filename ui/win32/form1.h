@@ -44,6 +44,7 @@ private:
     void moveFocus(HWND from, bool backwards);
     // Says what could not be opened, and which DLL and function were missing.
     void tellSystemPartMissing(std::string_view what, std::string_view part);
+    void initialiseComForTheShell();
 
     // pirumo::Window
     void setEntryLabel(const std::string &text) override;
@@ -81,6 +82,7 @@ private:
     HIMAGELIST toolbarImages = nullptr;
     HIMAGELIST toolbarGreyedImages = nullptr;  // for the disabled save button, where not masked
     HICON smallIcon = nullptr;
+    bool comInitialised = false;
     HBITMAP upPicture = nullptr;
     HBITMAP downPicture = nullptr;
     HBRUSH labelBrush = CreateSolidBrush(RGB(255, 255, 255));
