@@ -93,20 +93,55 @@ void Calculator::set_save_button()
     w.setSaveEnabled(s.tctr != 0);
 }
 
+KeyCommand key_command(KeyCode key, std::int16_t shift)
+{
+    struct Row
+    {
+        KeyCode key;
+        std::int16_t modifiers;
+        KeyCommand command;
+    };
+    static constexpr Row kShortcuts[] = {
+        {kLetterC, kCtrlBit, KeyCommand::Copy}, {kLetterV, kCtrlBit, KeyCommand::Paste},
+        {kInsert, kShiftBit, KeyCommand::Paste}, {kLetterS, kCtrlBit, KeyCommand::Save},
+        {kF1, 0, KeyCommand::Help}, {kF2, 0, KeyCommand::Log},
+    };
+    const std::int16_t modifiers = shift & (kShiftBit | kCtrlBit | kAltBit);
+    for (const Row &row : kShortcuts)
+        if (row.key == key && row.modifiers == modifiers)
+            return row.command;
+    return KeyCommand::None;
+}
+
+bool takes_key(KeyCode key, std::int16_t shift)
+{
+    return key_command(key, shift) != KeyCommand::None || (key >= kDigit0 && key <= kDigit9)
+           || (key >= kNumpad0 && key <= kNumpad9) || key == kReturn || key == kBackspace || key == kSpace
+           || key == kUp || key == kDown;
+}
+
 bool Calculator::shortcut_key(KeyCode keyascii, std::int16_t shift)
 {
-    const std::int16_t modifiers = shift & (kShiftBit | kCtrlBit | kAltBit);
-    if (modifiers == kCtrlBit && keyascii == kLetterC)
+    switch (key_command(keyascii, shift)) {
+    case KeyCommand::Copy:
         copy_clip();
-    else if ((modifiers == kCtrlBit && keyascii == kLetterV) || (modifiers == kShiftBit && keyascii == kInsert))
+        return true;
+    case KeyCommand::Paste:
         paste_clip();
-    else if (modifiers == kCtrlBit && keyascii == kLetterS)
+        return true;
+    case KeyCommand::Save:
         save_log_if_enabled();
-    else if (modifiers == 0 && keyascii == kF1)
+        return true;
+    case KeyCommand::Help:
         show_help();
-    else
-        return false;
-    return true;
+        return true;
+    case KeyCommand::Log:
+        toggle_log();
+        return true;
+    case KeyCommand::None:
+        break;
+    }
+    return false;
 }
 
 void Calculator::Text1_keyDown(KeyCode keyascii, std::int16_t shift)

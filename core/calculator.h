@@ -49,6 +49,17 @@ std::string save_problem(const SaveResult &result, std::string_view path);
 // folder and the name, also when the folder is a root ("C:\", "/").
 std::string help_file_path(std::string_view folder, char separator);
 
+// The commands the keys people press at any desk give: Ctrl+C, Ctrl+V,
+// Shift+Insert, Ctrl+S and F1, with exactly those modifiers; and F2, which no
+// browser or desktop takes, for the toolbar's 記録 on/off.
+enum class KeyCommand { None, Copy, Paste, Save, Help, Log };
+KeyCommand key_command(KeyCode key, std::int16_t shift);
+
+// Whether Text1_keyDown does anything with this key: a shortcut, a digit
+// (with any modifier), Enter, BackSpace, Space or a step. A browser keeps
+// every other key for itself.
+bool takes_key(KeyCode key, std::int16_t shift);
+
 struct State
 {
     Flag tr_flg = kFalse;      // recording is on
@@ -91,8 +102,8 @@ public:
 private:
     void step(std::string (*stepped)(std::string_view));
     void save_log_if_enabled();
-    // The keys people press at any desk: Ctrl+C, Ctrl+V, Shift+Insert,
-    // Ctrl+S and F1. False for any other key, which is left to Text1_keyDown.
+    // Runs the shortcut's command; false for any other key, which is left
+    // to Text1_keyDown.
     bool shortcut_key(KeyCode keyascii, std::int16_t shift);
     void stop_recording();
 

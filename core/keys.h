@@ -25,6 +25,7 @@ inline constexpr KeyCode kLetterC = 67;  // letters by their capital's code
 inline constexpr KeyCode kLetterS = 83;
 inline constexpr KeyCode kLetterV = 86;
 inline constexpr KeyCode kF1 = 112;
+inline constexpr KeyCode kF2 = 113;
 
 // The modifier bits that come with a key.
 inline constexpr std::int16_t kShiftBit = 1;

@@ -27,6 +27,10 @@ inline constexpr std::string_view kHelpMissingText =
 inline constexpr std::string_view kSaveDialogUnavailable =
     "名前を付けて保存の画面を開けませんでした。記録はそのまま残っています。";
 inline constexpr std::string_view kHelpUnavailable = "ヘルプを開けませんでした。";
+// Told when the Save-As dialog itself failed (not a cancel), followed by the
+// system's error code.
+inline constexpr std::string_view kSaveDialogFailed =
+    "名前を付けて保存の画面でエラーが起きました。記録はそのまま残っています。\n\nエラー コード: ";
 inline constexpr std::string_view kSystemPartMissing = "見つからないか読み込めない Windows の部品: ";
 
 // The Save-As dialog's only filter, which lists every file.
@@ -47,6 +51,22 @@ inline constexpr std::string_view kLabel1Name = "番号";
 inline constexpr std::string_view kLabel2Name = "チェック文字";
 inline constexpr std::string_view kPadName = "数字パッド";
 inline constexpr std::string_view kBackspaceName = "BackSpace";
+
+// The page's own words: its first line, the question after a download (the
+// file's name takes the {}), the end, and where its calculator cannot start.
+inline constexpr std::string_view kPageStart = "数字のキーを打つと、すぐに番号とチェック文字が出ます。";
+inline constexpr std::string_view kPageDownloaded =
+    "{} をダウンロードしました。同じ名前のファイルがすでにあったときは、ブラウザが名前に番号を付けています。"
+    "ファイルが保存されたことを確かめてから、記録を消去してください。";
+inline constexpr std::string_view kPageEraseLog = "記録を消去する";
+inline constexpr std::string_view kPageKeepLog = "記録を残す";
+inline constexpr std::string_view kPageClose = "閉じる";
+inline constexpr std::string_view kPageEndUnsaved =
+    "保存していない記録があります。終了すると記録は失われます。終了しますか？";
+inline constexpr std::string_view kPageEnded = "PIRUMO を終了しました。このタブは閉じてかまいません。";
+inline constexpr std::string_view kPageCoreFailed =
+    "このブラウザでは PIRUMO の計算部（WebAssembly）を起動できませんでした。"
+    "番号もチェック文字も出ず、何も記録されません。WebAssembly が使えるブラウザで開いてください。";
 
 // What screen readers say of the controls beside their names. The labels'
 // own text, the number and its check character, is what they read out.

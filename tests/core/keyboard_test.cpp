@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace pirumo;
 
 TEST(StartUp, LeavesBlankLabelsAndNothingToSave)
@@ -68,9 +70,36 @@ TEST_P(UsualKeys, DoWhatTheToolbarDoes)
         seen = "asked to save";
     else if (!s.win.helpOpened.empty())
         seen = "help";
+    else if (!s.state().tr_flg)
+        seen = "stopped recording";
     else if (s.state().t1 != "12")
         seen = "typed " + s.state().t1;
     EXPECT_EQ(seen, GetParam().does);
+    // What the page keeps from the browser.
+    EXPECT_EQ(takes_key(GetParam().key, GetParam().shift), seen != "nothing");
+}
+
+// A browser keeps the keys that takes_key refuses (Ctrl+Shift+C is its
+// inspector): none of them may do anything here.
+TEST(UsualKeys, TheKeysLeftToABrowserDoNothing)
+{
+    const auto seen = [](const Session &s) {
+        return std::tuple(s.win.entryLabel, s.win.check, s.win.caption, s.win.clipboard, s.win.saveAnswers.size(),
+                          s.win.helpOpened.size(), s.win.told.size(), s.state().t1, s.state().tr_text);
+    };
+    for (int key = 0; key < 256; ++key)
+        for (std::int16_t shift = 0; shift <= (kShiftBit | kCtrlBit | kAltBit); ++shift) {
+            if (takes_key(KeyCode(key), shift))
+                continue;
+            Session s;
+            s.click("log");
+            s.type("12");
+            s.win.clipboard = "7";
+            s.win.saveAnswers.push_back(std::nullopt);
+            const auto before = seen(s);
+            s.calc.Text1_keyDown(KeyCode(key), shift);
+            EXPECT_EQ(seen(s), before) << "key " << key << " with modifiers " << shift;
+        }
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, UsualKeys, testing::Values(
@@ -80,7 +109,18 @@ INSTANTIATE_TEST_SUITE_P(Keys, UsualKeys, testing::Values(
     Shortcut{"Ctrl+Numpad 3", KeyCode(kNumpad0 + 3), kCtrlBit, "typed 123"}, Shortcut{"plain C", kLetterC, 0, "nothing"},
     Shortcut{"Ctrl+Shift+C", kLetterC, kCtrlBit | kShiftBit, "nothing"},
     Shortcut{"AltGr+V", kLetterV, kCtrlBit | kAltBit, "nothing"}, Shortcut{"Insert", kInsert, 0, "nothing"},
-    Shortcut{"Shift+F1", kF1, kShiftBit, "nothing"}));
+    Shortcut{"Shift+F1", kF1, kShiftBit, "nothing"}, Shortcut{"F2", kF2, 0, "stopped recording"},
+    Shortcut{"Ctrl+F2", kF2, kCtrlBit, "nothing"}));
+
+TEST(UsualKeys, F2SwitchesRecordingOnAsTheToolbarDoes)
+{
+    Session s;
+    s.type("57");
+    s.key(kF2);
+    EXPECT_EQ(s.win.caption, "1件記録");
+    EXPECT_EQ(s.state().tr_text, "574\r\n");
+    EXPECT_TRUE(s.win.saveEnabled);
+}
 
 TEST(UsualKeys, CtrlSDoesNothingWhileTheSaveButtonIsDisabled)
 {

@@ -137,6 +137,11 @@ check_soon "recording again" "1件記録" caption
 xdotool key space
 check_soon "Space stops recording" "PIRUMO" caption
 check_soon "Space empties the clipboard" "" clipboard
+xdotool key F2
+check_soon "F2 switches recording on as the toolbar does" "1件記録" caption
+xdotool key F2
+check_soon "and off" "PIRUMO" caption
+xdotool key space  # the log emptied again
 
 # A clipboard owner that never answers (a hung program) costs a paste one
 # wait of about 5 s, after which the user is told and nothing changes: no

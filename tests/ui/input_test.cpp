@@ -133,6 +133,7 @@ private slots:
         row("X11 Ctrl+S", KeySource::X11, Qt::Key_S, ctrl, 39, 0x73, 83);
         row("X11 Shift+Insert", KeySource::X11, Qt::Key_Insert, shift, 118, 0xff63, 45);
         row("X11 F1", KeySource::X11, Qt::Key_F1, none, 67, 0xffbe, 112);
+        row("X11 F2", KeySource::X11, Qt::Key_F2, none, 68, 0xffbf, 113);
     }
     void keysMeanTheSameOnEveryPlatform()
     {
@@ -164,7 +165,7 @@ private slots:
     {
         ShownWindow w;
         w.type("12");
-        for (Qt::Key key : {Qt::Key_A, Qt::Key_Exclam, Qt::Key_F2, Qt::Key_Escape, Qt::Key_Left,
+        for (Qt::Key key : {Qt::Key_A, Qt::Key_Exclam, Qt::Key_F3, Qt::Key_Escape, Qt::Key_Left,
                             Qt::Key_Delete, Qt::Key_QuoteLeft, Qt::Key_Period, Qt::Key_Minus, Qt::Key_V}) {
             w.key(key);
             w.key(key, Qt::KeypadModifier);

@@ -9,8 +9,8 @@ namespace {
 const QSet<int> kListedKeys = {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5,
                                Qt::Key_6, Qt::Key_7, Qt::Key_8, Qt::Key_9, Qt::Key_Return,
                                Qt::Key_Enter, Qt::Key_Backspace, Qt::Key_Space, Qt::Key_Up, Qt::Key_Down,
-                               // Ctrl+C, Ctrl+V, Ctrl+S, Shift+Insert and F1 act like the toolbar.
-                               Qt::Key_C, Qt::Key_V, Qt::Key_S, Qt::Key_Insert, Qt::Key_F1};
+                               // Ctrl+C, Ctrl+V, Ctrl+S, Shift+Insert, F1 and F2 act like the toolbar.
+                               Qt::Key_C, Qt::Key_V, Qt::Key_S, Qt::Key_Insert, Qt::Key_F1, Qt::Key_F2};
 
 // Every combination of Shift, Ctrl, Alt, Meta and the keypad flag.
 QList<Qt::KeyboardModifiers> allModifierCombinations()

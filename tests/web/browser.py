@@ -110,8 +110,13 @@ class Browser:
     def keep_a_tab_the_user_opened(self):
         pass  # as the browser does, whatever its page asks
 
-    def press_placed(self, code, key, virtual_key):
+    def press_placed(self, code, key, virtual_key, ctrl=False):
         raise Unsupported(f'{self.name}: WebDriver sends keys of a US keyboard only, not {key!r} at {code}')
+
+    def open_with(self, page, script):
+        """Opens the page with script run before the page's own (as a policy
+        that takes something away from pages would)."""
+        raise Unsupported(f'{self.name}: its WebDriver runs no script before the page\'s own')
 
     def refuse_clipboard_reading(self):
         raise Unsupported(f'{self.name}: its WebDriver cannot refuse the clipboard to the page')

@@ -41,11 +41,18 @@ class Chromium(WebDriverBrowser):
     def cdp(self, command, **params):
         return self.driver.execute_cdp_cmd(command, params)
 
-    def press_placed(self, code, key, virtual_key):
+    def press_placed(self, code, key, virtual_key, ctrl=False):
         """One key through the browser's own input path, named by its place and what it types."""
-        for kind in ('rawKeyDown', 'char', 'keyUp') if len(key) == 1 else ('rawKeyDown', 'keyUp'):
+        for kind in ('rawKeyDown', 'char', 'keyUp') if len(key) == 1 and not ctrl else ('rawKeyDown', 'keyUp'):
             self.cdp('Input.dispatchKeyEvent', type=kind, code=code, key=key, text=key if kind == 'char' else '',
-                     windowsVirtualKeyCode=virtual_key)
+                     windowsVirtualKeyCode=virtual_key, modifiers=2 if ctrl else 0)
+
+    def open_with(self, page, script):
+        added = self.cdp('Page.addScriptToEvaluateOnNewDocument', source=script)['identifier']
+        try:
+            self.open(page)
+        finally:
+            self.cdp('Page.removeScriptToEvaluateOnNewDocument', identifier=added)
 
     # The bench and the screenshots type through the same path.
     press = press_placed

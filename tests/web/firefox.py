@@ -119,6 +119,13 @@ class Firefox(Browser):
             raise RuntimeError(result['exceptionDetails']['text'])
         return python_value(result['result'])
 
+    def open_with(self, page, script):
+        added = self.call('script.addPreloadScript', functionDeclaration=f'() => {{ {script} }}')['script']
+        try:
+            self.open(page)
+        finally:
+            self.call('script.removePreloadScript', script=added)
+
     def navigate(self, address):
         self.recorded = []
         self.call('browsingContext.navigate', context=self.context, url=address, wait='complete')

@@ -2,8 +2,9 @@
 """pirumo-web/ served as an IT department would host it, on a web server
 on loopback: Chromium finds it installable, it works offline once visited,
 a new version on the server replaces the kept one at the next visit, and
-it opens behind a server that redirects or stops answering; nothing but
-its own files is kept.
+it opens behind a server that redirects, stops answering or answers with an
+error page; nothing but its own files is kept, and the site's other caches
+are left alone.
 
     hosted_test.py PIRUMO-WEB-FOLDER
 """
@@ -36,12 +37,14 @@ class Server:
         self.port = 0
         self.httpd = None
 
-    def start(self, redirect_index=False):
+    def start(self, redirect_index=False, error=None):
         """With redirect_index, index.html is sent to the folder with a 301,
-        as many servers and sign-in gateways do."""
+        as many servers and sign-in gateways do; with error, every request
+        gets that status and an error page (a server in maintenance)."""
         http.server.ThreadingHTTPServer.allow_reuse_address = True
         self.httpd = http.server.ThreadingHTTPServer(('127.0.0.1', self.port), self.handler)
         self.httpd.redirect_index = redirect_index
+        self.httpd.error = error
         self.httpd.connections = set()
         self.port = self.httpd.server_address[1]
         threading.Thread(target=self.httpd.serve_forever, daemon=True).start()
@@ -75,6 +78,9 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         self.server.connections.discard(self.connection)
 
     def do_GET(self):
+        if self.server.error:
+            self.send_error(self.server.error)
+            return
         if self.server.redirect_index and self.path.split('?')[0].endswith('/index.html'):
             self.send_response(301)
             self.send_header('Location', './')
@@ -156,6 +162,41 @@ class Hosted(unittest.TestCase):
         self.browser.open(self.address)  # waits until the calculator has started
         self.works()
         print(f'a working window {time.monotonic() - began:.1f} s after the visit began', file=sys.stderr)
+
+    def test_opens_the_kept_copy_when_the_server_answers_with_an_error_page(self):
+        self.visit()
+        self.server.stop()
+        self.server.start(error=503)
+        began = time.monotonic()
+        self.browser.open(self.address)
+        self.works()
+        print(f'a working window {time.monotonic() - began:.1f} s after the visit began', file=sys.stderr)
+        self.assertEqual(self.d.execute_async_script(
+            "caches.match('index.html').then(r => arguments[0](r.status))"), 200, 'the kept copy stays')
+
+    def caches(self):
+        return self.d.execute_async_script('caches.keys().then(arguments[0])')
+
+    def test_leaves_the_site_s_other_caches_through_install_and_update(self):
+        # Another app's offline copy, and a test copy of PIRUMO in another
+        # folder, on the same site.
+        (self.folder / 'other.txt').write_text('another app')
+        self.d.get(self.address + 'other.txt')
+        others = ['another app', f'pirumo {self.address}pirumo-test/ 0123456789abcdef']
+        self.d.execute_async_script('Promise.all(arguments[0].map(n => caches.open(n))).then(arguments[1])', others)
+        self.visit()
+        first = [name for name in self.caches() if name not in others]
+        self.assertEqual(len(first), 1, self.caches())
+        # A new version of the worker, which the browser finds at the next visit.
+        worker = self.folder / 'sw.js'
+        worker.write_text(worker.read_text(encoding='utf-8').replace("OWN_CACHES + '", "OWN_CACHES + 'next-", 1),
+                          encoding='utf-8')
+        later = time.time() + 60
+        os.utime(worker, (later, later))
+        self.visit()
+        folder, version = first[0].rsplit(' ', 1)
+        self.until(lambda: sorted(self.caches()) == sorted(others + [f'{folder} next-{version}']),
+                   'the new version in its own cache, the old one gone, the others kept')
 
     def test_keeps_only_its_own_files(self):
         # Another page in the same folder, and the app's page by a link

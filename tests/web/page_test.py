@@ -26,11 +26,14 @@ TOOL_TIPS = ['記録 on/off', '名前を付けて保存', 'コピー', '貼付�
 
 # A step: text typed on the main row, or one of these.
 KEYS = {'⏎': Keys.ENTER, '⌫': Keys.BACKSPACE, '␣': Keys.SPACE, '↑': Keys.ARROW_UP, '↓': Keys.ARROW_DOWN,
-        'Insert': Keys.INSERT, 'F1': Keys.F1, 'Esc': Keys.ESCAPE}
+        'Insert': Keys.INSERT, 'F1': Keys.F1, 'F2': Keys.F2, 'Esc': Keys.ESCAPE}
 # The keypad's keys, and its 8 with NumLock off.
 KEYS.update({'n1': Keys.NUMPAD1, 'n2': Keys.NUMPAD2, 'n3': Keys.NUMPAD3, 'n8off': '\ue059'})
-# Keys sent by their place and what they type: the digit row on a French keyboard.
-PLACED = {'fr1': ('Digit1', '&', 49), 'fr2': ('Digit2', 'é', 50), 'fr3': ('Digit3', '"', 51)}
+# Keys sent by their place and what they type: the digit row on a French
+# keyboard; Ctrl with C and with J on a Dvorak one, where they lie at
+# QWERTY's I and C.
+PLACED = {'fr1': ('Digit1', '&', 49), 'fr2': ('Digit2', 'é', 50), 'fr3': ('Digit3', '"', 51),
+          'dvorak-ctrl+c': ('KeyI', 'c', 67, True), 'dvorak-ctrl+j': ('KeyC', 'j', 74, True)}
 
 
 def start_browser():
@@ -93,6 +96,26 @@ class Page(unittest.TestCase):
         self.steps('123', 'click:[data-key=log]', '↑')
         self.expect_shown('         124', '4', '2件記録')
 
+    def test_where_webassembly_is_turned_off_the_window_says_so(self):
+        self.browser.open_with(PAGE, 'delete window.WebAssembly;')
+        self.assertRegex(self.js('return start.hidden ? "" : start.textContent'),
+                         '^このブラウザでは PIRUMO の計算部（WebAssembly）を起動できませんでした。.*何も記録されません')
+        self.steps('5')
+        self.assertEqual(self.shown(), ['', '', 'PIRUMO'])
+
+    def test_the_page_keeps_from_the_browser_only_the_keys_it_uses(self):
+        for key, code, ctrl, shift, used in [
+            ('5', 'Digit5', False, False, True), ('s', 'KeyS', True, False, True), ('V', 'KeyV', True, True, False),
+            ('C', 'KeyC', True, True, False),  # the inspector
+            ('x', 'KeyX', False, False, False), ('F5', 'F5', False, False, False), ('f', 'KeyF', True, False, False),
+        ]:
+            with self.subTest(key=key, ctrl=ctrl, shift=shift):
+                # False where the page's handler prevented the browser's default.
+                self.assertEqual(not self.js(
+                    'return Text1.dispatchEvent(new KeyboardEvent("keydown", {key: arguments[0], code: arguments[1], '
+                    'ctrlKey: arguments[2], shiftKey: arguments[3], bubbles: true, cancelable: true}))',
+                    key, code, ctrl, shift), used)
+
     def test_a_first_line_says_how_to_start_until_the_first_key(self):
         self.assertEqual(self.js('return start.hidden ? "" : start.textContent'), '数字のキーを打つと、すぐに番号とチェック文字が出ます。')
         self.steps('x')  # not PIRUMO's key
@@ -119,6 +142,8 @@ class Page(unittest.TestCase):
             (['123', 'click:[data-key=log]', '4', '⏎', '5', '⏎'], '           5', '1', '3件記録'),
             (['123', 'click:[data-key=log]', 'click:[data-key=log]'], '         123', '6', 'PIRUMO'),
             (['123', 'click:[data-key=log]', '␣'], ' ' * 12, '0', 'PIRUMO'),
+            (['123', 'F2'], '         123', '6', '1件記録'),
+            (['123', 'F2', 'F2'], '         123', '6', 'PIRUMO'),
         ]:
             with self.subTest(steps=steps):
                 self.setUp()
@@ -134,6 +159,8 @@ class Page(unittest.TestCase):
             (['ctrl+v'], 'ab98765x4321', '   987654321', 'ab98765x4321'),
             (['shift+Insert'], 'No. 4 1', '          41', 'No. 4 1'),
             (['click:[data-key=paste]'], '41', '          41', '41'),
+            (['123', 'dvorak-ctrl+c'], '', '         123', '1236'),
+            (['123', 'dvorak-ctrl+j'], 'x', '         123', 'x'),
         ]:
             with self.subTest(steps=steps):
                 self.setUp()
@@ -453,6 +480,12 @@ class Page(unittest.TestCase):
             violations = self.browser.js_async(
                 'axe.run().then(r => arguments[0](r.violations.map(v => v.id + ": " + v.nodes.map(n => n.html))))')
             self.assertEqual(violations, [], state)
+
+    def test_an_inline_script_that_is_not_the_page_s_does_not_run(self):
+        self.js('window.blocked = []; document.addEventListener("securitypolicyviolation", (e) => blocked.push(e.blockedURI));'
+                'document.body.append(Object.assign(document.createElement("script"), {textContent: "window.ran = 1"}))')
+        self.until(lambda: self.js('return blocked') == ['inline'], 'reported as blocked by the page\'s policy')
+        self.assertIsNone(self.js('return window.ran'))
 
     def test_nothing_but_the_page_itself_is_asked_for(self):
         self.steps('123', 'click:[data-key=help]')

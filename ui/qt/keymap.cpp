@@ -82,6 +82,8 @@ pirumo::KeyCode virtualKeyCode(const QKeyEvent &event, KeySource source)
         return kInsert;
     case Qt::Key_F1:
         return kF1;
+    case Qt::Key_F2:
+        return kF2;
     default:
         return kNoKey;
     }

@@ -47,15 +47,21 @@ def img(pictures, size):
     """The picture at 1x, or at 2x on dense screens and when zoomed in."""
     once, twice = (png_address(p) for p in pictures)
     return (f'<picture><source media="(min-resolution: 1.5dppx)" srcset="{twice}">'
-            f'<img src="{once}" width="{size}" height="{size}" '
-            f'style="margin: -{size // 2}px 0 0 -{size // 2}px" alt=""></picture>')
+            f'<img src="{once}" width="{size}" height="{size}" alt=""></picture>')
+
+
+def place(selector, left, top, width, height):
+    return f'{selector} {{ left: {left}px; top: {top}px; width: {width}px; height: {height}px; }}'
 
 
 def places_css(facts):
-    rules = []
-    for name, (left, top, width, height) in facts['places'].items():
-        if name != 'Form1':
-            rules.append(f'#{name} {{ left: {left}px; top: {top}px; width: {width}px; height: {height}px; }}')
+    """Every place as a rule of the style sheet: the page's security policy
+    allows no style attribute."""
+    rules = [place(f'#{name}', *box) for name, box in facts['places'].items() if name != 'Form1']
+    rules += [place(f'#Toolbar1 > [data-key={button["key"]}]', *box)
+              for box, button in zip(facts['toolButtonPlaces'], facts['toolbar'])]
+    for selector, size in (('#Toolbar1 img', facts['toolPicture']), ('.step img', facts['stepPicture'])):
+        rules.append(f'{selector} {{ margin: -{size // 2}px 0 0 -{size // 2}px; }}')
     rules.append(f"#Label1 {{ font-size: {facts['entryFont']}px; }}")
     rules.append(f"#Label2 {{ font-size: {facts['checkFont']}px; }}")
     return '\n'.join(rules)
@@ -63,12 +69,23 @@ def places_css(facts):
 
 def toolbar_html(facts):
     buttons = []
-    for (left, top, width, height), button in zip(facts['toolButtonPlaces'], facts['toolbar']):
+    for button in facts['toolbar']:
         tip = html.escape(button['toolTip'])
-        style = f'left: {left}px; top: {top}px; width: {width}px; height: {height}px'
-        buttons.append(f'<button type="button" data-key="{button["key"]}" tabindex="-1" title="{tip}" aria-label="{tip}" '
-                       f'style="{style}">{img(facts["pictures"][button["key"]], facts["toolPicture"])}</button>')
+        buttons.append(f'<button type="button" data-key="{button["key"]}" tabindex="-1" title="{tip}" aria-label="{tip}">'
+                       f'{img(facts["pictures"][button["key"]], facts["toolPicture"])}</button>')
     return '\n'.join(buttons)
+
+
+def with_policy(page):
+    """The page with its security policy's hashes of the page's own inline
+    script and style blocks, so that no other inline script or style runs
+    (one slipped in by an extension or a changed copy, say). The WebAssembly
+    block is data, which no policy covers."""
+    def hashes(pattern):
+        return ' '.join("'sha256-" + base64.b64encode(hashlib.sha256(block.encode()).digest()).decode() + "'"
+                        for block in re.findall(pattern, page, re.S))
+    return (page.replace('@SCRIPT_HASHES@', hashes(r'<script>(.*?)</script>'))
+            .replace('@STYLE_HASHES@', hashes(r'<style>(.*?)</style>')))
 
 
 def help_html(path):
@@ -125,7 +142,8 @@ def main():
     script = (open(args.script, encoding='utf-8').read().replace('@OUTCOMES@', json.dumps(facts['outcomes']))
               .replace('@SAVE_BUTTON@', str(facts['saveButton']))
               .replace('@SMALLEST_LABEL_FONT@', str(facts['smallestLabelFont']))
-              .replace('@LABEL_FITS@', json.dumps(label_fits)))
+              .replace('@LABEL_FITS@', json.dumps(label_fits))
+              .replace('@TEXTS@', json.dumps(facts['texts'], ensure_ascii=False)))
     with open(args.core, 'rb') as core:
         wasm = base64.b64encode(core.read()).decode()
     fills = {
@@ -142,12 +160,14 @@ def main():
         'SCRIPT': script,
     }
     fills.update((name, html.escape(text)) for name, text in facts['texts'].items())
+    # Filled in last, from the page itself.
+    fills.update(SCRIPT_HASHES='@SCRIPT_HASHES@', STYLE_HASHES='@STYLE_HASHES@')
     template = open(args.template, encoding='utf-8').read()
     for output, hosted in ((args.output, False), (args.hosted, True)):
         if not output:
             continue
         fills['HOSTED_POLICY'], fills['HOSTED_HEAD'] = (HOSTED_POLICY, HOSTED_HEAD) if hosted else ('', '')
-        page = re.sub(r'@([A-Z0-9_]+)@', lambda m: fills[m.group(1)], template)
+        page = with_policy(re.sub(r'@([A-Z0-9_]+)@', lambda m: fills[m.group(1)], template))
         if hosted:
             write_hosted(output, page, facts, args.service_worker, args.icons)
         else:

@@ -48,10 +48,26 @@ PAGE_EXPORT(key_code) int key_code(std::size_t codeLength, std::size_t keyLength
     return keyFromEvent(std::string_view(keyNames, codeLength), std::string_view(keyNames + codeLength, keyLength));
 }
 
+namespace {
+
+std::int16_t modifiers(bool shift, bool ctrl, bool alt)
+{
+    return static_cast<std::int16_t>((shift ? pirumo::kShiftBit : 0) | (ctrl ? pirumo::kCtrlBit : 0)
+                                     | (alt ? pirumo::kAltBit : 0));
+}
+
+} // namespace
+
+// Whether the calculator does anything with the key: the page leaves every
+// other key to the browser.
+PAGE_EXPORT(takes_key) bool takes_key(int key, bool shift, bool ctrl, bool alt)
+{
+    return pirumo::takes_key(static_cast<pirumo::KeyCode>(key), modifiers(shift, ctrl, alt));
+}
+
 PAGE_EXPORT(key_down) void key_down(int key, bool shift, bool ctrl, bool alt)
 {
-    const int modifiers = (shift ? pirumo::kShiftBit : 0) | (ctrl ? pirumo::kCtrlBit : 0) | (alt ? pirumo::kAltBit : 0);
-    calc.Text1_keyDown(static_cast<pirumo::KeyCode>(key), static_cast<std::int16_t>(modifiers));
+    calc.Text1_keyDown(static_cast<pirumo::KeyCode>(key), modifiers(shift, ctrl, alt));
 }
 
 // A click on the toolbar's button at that place, counted from the left.

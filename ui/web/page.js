@@ -7,12 +7,9 @@
     const SAVE_BUTTON = @SAVE_BUTTON@;  // its place on the toolbar
     const SMALLEST_LABEL_FONT = @SMALLEST_LABEL_FONT@;  // pixels
     const LABEL_FITS = @LABEL_FITS@;  // each label, its font's pixels, its widest text, its width
+    const TEXTS = @TEXTS@;
     const DOWNLOAD_NAME = 'kiroku.txt';
-    const ENDED_TEXT = 'PIRUMO を終了しました。このタブは閉じてかまいません。';
-    const END_UNSAVED_TEXT = '保存していない記録があります。終了すると記録は失われます。終了しますか？';
-    const downloadQuestion = (name) =>
-        `${name} をダウンロードしました。同じ名前のファイルがすでにあったときは、ブラウザが名前に番号を付けています。`
-        + 'ファイルが保存されたことを確かめてから、記録を消去してください。';
+    const downloadQuestion = (name) => TEXTS.DOWNLOADED.replace('{}', name);
 
     const $ = (id) => document.getElementById(id);
     const [text1, label1, label2, help, downloaded, frame, caption, start] =
@@ -162,7 +159,7 @@
         // take records that were never saved, whatever the screen's main
         // pointer is (a touch monitor, a 2-in-1 with its mouse).
         if ((pointerType === 'touch' || pointerType === 'pen') && !toolButtons[SAVE_BUTTON].disabled
-            && !confirm(END_UNSAVED_TEXT))
+            && !confirm(TEXTS.END_UNSAVED))
             return;
         core = null;
         ended = true;
@@ -170,7 +167,7 @@
         // Still here: a tab the user opened may not be closed by its page.
         const line = document.createElement('p');
         line.id = 'ended';
-        line.textContent = ENDED_TEXT;
+        line.textContent = TEXTS.ENDED;
         document.body.replaceChildren(line);
     }
 
@@ -221,7 +218,8 @@
     }
 
     // A key, named by its place and what it types, from the keyboard or the
-    // number pad; false when it is not PIRUMO's key.
+    // number pad; false when the calculator does nothing with it, which
+    // leaves it to the browser (Ctrl+Shift+C, Ctrl+F, F5).
     function pressKey(codeName, keyName, shift, ctrl, alt) {
         const code = encoder.encode(codeName);
         const key = encoder.encode(keyName);
@@ -230,11 +228,11 @@
         bytesAt(core.key_names(), code.length).set(code);
         bytesAt(core.key_names() + code.length, key.length).set(key);
         const keyCode = core.key_code(code.length, key.length);
-        if (keyCode) {
-            start.hidden = true;  // the first key shows the user knows
-            run(() => core.key_down(keyCode, shift, ctrl, alt));
-        }
-        return keyCode !== 0;
+        if (!keyCode || !core.takes_key(keyCode, shift, ctrl, alt))
+            return false;
+        start.hidden = true;  // the first key shows the user knows
+        run(() => core.key_down(keyCode, shift, ctrl, alt));
+        return true;
     }
     text1.addEventListener('keydown', (event) => {
         if (!core || event.isComposing)
@@ -278,7 +276,7 @@
     window.addEventListener('beforeunload', (event) => {
         if (!ended && !toolButtons[SAVE_BUTTON].disabled) {
             event.preventDefault();
-            event.returnValue = END_UNSAVED_TEXT;
+            event.returnValue = TEXTS.END_UNSAVED;
         }
     });
     window.addEventListener('focus', keyboardToText1);
@@ -307,14 +305,26 @@
 
     // The calculator starts once the window has been drawn: decoding and
     // compiling it first would hold back the first frame.
+    // Where WebAssembly is turned off (a policy, a locked-down browser),
+    // the window says so in place of its first line.
     requestAnimationFrame(() => setTimeout(async () => {
-        const wasm = Uint8Array.from(atob($('core').textContent.trim()), (c) => c.charCodeAt(0));
-        const { instance } = await WebAssembly.instantiate(wasm, { page });
-        core = instance.exports;
-        core._initialize?.();
-        run(() => core.start());
-        text1.focus();
-        document.querySelector('main').removeAttribute('aria-busy');
-        performance.mark('pirumo-ready');  // keys are handled from here on (make bench)
+        try {
+            const wasm = Uint8Array.from(atob($('core').textContent.trim()), (c) => c.charCodeAt(0));
+            // The C library may ask the system for a file (to write a message
+            // before it stops, say, as Debian 13's does): the page has none.
+            const noSystem = new Proxy({}, { get: () => () => 52 });  // ENOSYS
+            const { instance } = await WebAssembly.instantiate(wasm, { page, wasi_snapshot_preview1: noSystem });
+            core = instance.exports;
+            core._initialize?.();
+            run(() => core.start());
+            text1.focus();
+            performance.mark('pirumo-ready');  // keys are handled from here on (make bench)
+        } catch (error) {
+            core = null;
+            start.textContent = `${TEXTS.CORE_FAILED} (${error})`;
+            start.setAttribute('role', 'alert');
+        } finally {
+            document.querySelector('main').removeAttribute('aria-busy');
+        }
     }));
 })();

@@ -23,8 +23,8 @@ constexpr Place kPlaces[] = {{"Form1", pirumo::kClient},    {"Toolbar1", pirumo:
                              {"Label1", pirumo::kLabel1},   {"Label2", pirumo::kLabel2},    {"UpCmd", pirumo::kUpCmd},
                              {"DownCmd", pirumo::kDownCmd}};
 
-// What screen readers are told, and the description, by the name the
-// page's template gives it.
+// What screen readers are told, the description and the page's own words,
+// by the name the page's template and script give them.
 constexpr std::pair<const char *, std::string_view> kTexts[] = {
     {"DESCRIPTION", pirumo::kDescription},
     {"TOOLBAR_NAME", pirumo::kToolbarName},
@@ -40,6 +40,14 @@ constexpr std::pair<const char *, std::string_view> kTexts[] = {
     {"LABEL2_DESCRIPTION", pirumo::kLabel2Description},
     {"UP_DESCRIPTION", pirumo::kUpCmdDescription},
     {"DOWN_DESCRIPTION", pirumo::kDownCmdDescription},
+    {"START", pirumo::kPageStart},
+    {"DOWNLOADED", pirumo::kPageDownloaded},
+    {"ERASE_LOG", pirumo::kPageEraseLog},
+    {"KEEP_LOG", pirumo::kPageKeepLog},
+    {"CLOSE", pirumo::kPageClose},
+    {"END_UNSAVED", pirumo::kPageEndUnsaved},
+    {"ENDED", pirumo::kPageEnded},
+    {"CORE_FAILED", pirumo::kPageCoreFailed},
 };
 
 void printText(std::string_view text)

@@ -1,10 +1,16 @@
 // PIRUMO's service worker, for the page hosted on a web server: the page
 // works offline once it has been opened. The network comes first, so a new
 // version is what the next visit shows; the copy kept here serves when the
-// server cannot be reached or has not answered within a few seconds (a
-// captive Wi-Fi, a dying VPN), and the server's late answer still renews it.
+// server cannot be reached, answers with an error page (a server in
+// maintenance, a gateway's 404 or 502) or has not answered within a few
+// seconds (a captive Wi-Fi, a dying VPN), and the server's late answer still
+// renews it.
 'use strict';
-const CACHE = 'pirumo-@VERSION@';  // a new page, a new cache
+// The caches belong to the whole site, beside other apps' and other copies
+// of PIRUMO in other folders: this copy's are named after its folder, and it
+// removes only those. A new page, a new cache.
+const OWN_CACHES = `pirumo ${self.registration.scope} `;
+const CACHE = OWN_CACHES + '@VERSION@';
 const FILES = ['./', 'index.html', 'manifest.webmanifest', 'icon-192.png', 'icon-512.png'];
 const PATIENCE = 3000;  // milliseconds before the kept copy serves
 
@@ -40,7 +46,8 @@ self.addEventListener('install', (event) => {
 
 self.addEventListener('activate', (event) => {
     event.waitUntil(caches.keys()
-        .then((names) => Promise.all(names.filter((name) => name !== CACHE).map((name) => caches.delete(name))))
+        .then((names) => Promise.all(names.filter((name) => name.startsWith(OWN_CACHES) && name !== CACHE)
+            .map((name) => caches.delete(name))))
         .then(() => self.clients.claim()));
 });
 
@@ -61,15 +68,21 @@ self.addEventListener('fetch', (event) => {
     }).catch(() => {}));
     event.respondWith((async () => {
         let waited = null;
-        // The folder's page and index.html are the same page.
-        const kept = () => caches.match(key)
-            .then((copy) => copy || (event.request.mode === 'navigate' ? caches.match('index.html') : undefined));
+        // The folder's page and index.html are the same page, in this copy's cache.
+        const kept = () => caches.open(CACHE).then((cache) => cache.match(key)
+            .then((copy) => copy || (event.request.mode === 'navigate' ? cache.match('index.html') : undefined)));
+        // An error page fails as the network does, so that the kept copy
+        // serves; a redirect goes to the browser, which follows it.
+        const answered = fromNetwork.then((response) =>
+            (response.ok || response.type === 'opaqueredirect' ? response : Promise.reject(response)));
+        answered.catch(() => {});  // handled below, or not needed once the kept copy served
         const late = new Promise((resolve) => { waited = setTimeout(resolve, PATIENCE); }).then(kept);
         try {
-            const first = await Promise.race([fromNetwork, late]);
-            return first || await fromNetwork;  // nothing kept yet: wait for the server
-        } catch {
-            return (await kept()) || Response.error();
+            const first = await Promise.race([answered, late]);
+            return first || await answered;  // nothing kept yet: wait for the server
+        } catch (failure) {
+            // Nothing kept: the server's own error page, or the network's failure.
+            return (await kept()) || (failure instanceof Response ? failure : Response.error());
         } finally {
             clearTimeout(waited);
         }
