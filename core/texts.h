@@ -17,6 +17,13 @@ inline constexpr std::string_view kRecordsSuffix = "件記録";  // the caption:
 inline constexpr std::string_view kLogFullMessage =
     "記録が上限の{}件に達しました。これ以上は記録できません。保存してください。";
 
+// The desktop window's first words where it cannot start, before the reason
+// its toolkit gives (no display, a platform plugin that is not there).
+inline constexpr std::string_view kWindowUnavailable = "PIRUMO のウィンドウを開けません";
+
+// The help viewer's title, after the product's name.
+inline constexpr std::string_view kHelpViewerTitle = "ヘルプ";
+
 // Shown with the path looked for when the help file is not there.
 inline constexpr std::string_view kHelpMissingTitle = "ヘルプファイルが見つかりません";
 inline constexpr std::string_view kHelpMissingText =

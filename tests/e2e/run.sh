@@ -28,11 +28,17 @@ check_soon() {
     check_equal "$what" "$expected" "$actual"
 }
 
-# Without a display the Linux program says so in one line and ends with status 1.
+# Where the window cannot open, the Linux program says so in one line, with
+# Qt's reason, and ends with status 1.
 if [[ ${program[-1]} != *.exe ]]; then
-    said=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:9999 "${program[@]}" 2>&1)
-    check_equal "no display: status 1" 1 $?
-    check_equal "no display: one line that says so" "pirumo: ディスプレイを開けません (no display could be opened: :9999)" "$said"
+    for case in "DISPLAY=:9999|could not connect to display :9999" \
+        'QT_QPA_PLATFORM=nonexistent|Could not find the Qt platform plugin "nonexistent"'; do
+        setting=${case%%|*} reason=${case#*|}
+        said=$(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:9999 "$setting" "${program[@]}" 2>&1)
+        check_equal "$setting: status 1" 1 $?
+        check_equal "$setting: one line with Qt's reason" "pirumo: PIRUMO のウィンドウを開けません ($reason)" \
+            "$(sed -E 's/ in "[^"]*"\)$/)/' <<<"$said")"
+    done
 fi
 
 work=$(mktemp -d)

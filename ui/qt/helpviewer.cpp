@@ -10,7 +10,8 @@ HelpViewer::HelpViewer(QWidget *parent)
     : QTextBrowser(parent)
 {
     setWindowFlag(Qt::Window);
-    setWindowTitle(QCoreApplication::applicationName() + QStringLiteral(" ヘルプ"));
+    setWindowTitle(QCoreApplication::applicationName() + QLatin1Char(' ')
+                   + QString::fromUtf8(pirumo::kHelpViewerTitle.data(), pirumo::kHelpViewerTitle.size()));
     setObjectName(QStringLiteral("HelpViewer"));
     setOpenExternalLinks(true);
     resize(520, 600);

@@ -13,16 +13,18 @@ QList<QPair<QtMsgType, QString>> heldBack;
 
 // While Qt looks for a display, its warnings are held back: when none can be
 // opened, Qt would print several lines, suggest reinstalling and dump core.
-// One line is all that is needed.
+// One line is all that is needed, with Qt's own reason: the first thing it
+// said (the display it could not reach, the platform plugin it could not
+// find), or else the first line of its last word.
 void whileStarting(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     if (type != QtFatalMsg) {
         heldBack.append({type, message});
         return;
     }
-    const QByteArray display = qgetenv("WAYLAND_DISPLAY").isEmpty() ? qgetenv("DISPLAY") : qgetenv("WAYLAND_DISPLAY");
-    std::fprintf(stderr, "pirumo: ディスプレイを開けません (no display could be opened: %s)\n",
-                 display.isEmpty() ? "DISPLAY is not set" : display.constData());
+    const QString reason = (heldBack.isEmpty() ? message : heldBack.first().second).section(QLatin1Char('\n'), 0, 0);
+    std::fprintf(stderr, "pirumo: %.*s (%s)\n", static_cast<int>(pirumo::kWindowUnavailable.size()),
+                 pirumo::kWindowUnavailable.data(), reason.trimmed().toLocal8Bit().constData());
     std::_Exit(1);
 }
 
