@@ -14,7 +14,6 @@
 #include <objbase.h>
 #include <shellapi.h>
 
-#include <cstdio>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -497,8 +496,12 @@ std::optional<std::string> Form1::askSaveFileName(const std::string &offered)
     // A cancel leaves no error; anything else is said, and the log stays.
     const auto extendedError = systemFunction<decltype(CommDlgExtendedError)>(L"comdlg32.dll", "CommDlgExtendedError");
     if (const DWORD error = extendedError ? extendedError() : 0) {
-        char code[16];
-        std::snprintf(code, sizeof code, "0x%04lX", static_cast<unsigned long>(error));
+        // In hexadecimal as Windows' headers give the codes (0x3003 for a name
+        // too long); written out by hand, as the C library's formatting would
+        // bring its locale functions, which Windows 7's msvcrt lacks.
+        std::string code = "0x";
+        for (int shift = 12; shift >= 0; shift -= 4)
+            code += "0123456789ABCDEF"[(error >> shift) & 0xF];
         tell(std::string(pirumo::kSaveDialogFailed) + code);
     }
     return std::nullopt;
