@@ -9,10 +9,10 @@ SUDO := $(if $(filter 0,$(shell id -u)),,sudo)
 # The Qt window.
 RUN_PACKAGES := cmake ninja-build g++ make pkg-config \
                 qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic libxcb1-dev
-# Its tests: GoogleTest and QtTest, a private X server driven by xdotool, the
-# screen reader's bus, a font without Japanese, the desktop files' checkers,
+# Its tests: GoogleTest and QtTest, a private X server driven by xdotool, a
+# screen reader (Orca) and its bus, a font without Japanese, the desktop files' checkers,
 # the Windows resource script's compiler.
-TEST_PACKAGES := libgtest-dev libgmock-dev xvfb xauth xdotool xclip x11-utils dbus at-spi2-core \
+TEST_PACKAGES := libgtest-dev libgmock-dev xvfb xauth xdotool xclip x11-utils dbus at-spi2-core orca \
                  fonts-dejavu-core desktop-file-utils appstream binutils-mingw-w64-x86-64
 # The sanitizers and the fuzzer (clang), and valgrind.
 CHECK_PACKAGES := clang libclang-rt-dev valgrind

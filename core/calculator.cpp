@@ -64,11 +64,14 @@ void Calculator::Form_Load()
 
 void Calculator::calc_check()
 {
+    const char check = check_character(s.t1);
     w.setEntryLabel(entry_display(s.t1));
-    w.setCheckLabel(std::string(1, check_character(s.t1)));
+    w.setCheckLabel(std::string(1, check));
     w.focusText1();
-    if (s.tr_flg && !s.in_flg)
-        add_record();
+    std::string spoken = spoken_entry(s.t1, check);
+    if (s.tr_flg && !s.in_flg && add_record())
+        spoken += std::string(kSpokenPause) + std::to_string(s.tctr) + std::string(kRecordsSuffix);
+    w.announce(spoken);
 }
 
 bool Calculator::add_record()
@@ -175,8 +178,7 @@ void Calculator::Text1_keyDown(KeyCode keyascii, std::int16_t shift)
         calc_check();
     } else {
         if (keyascii == kSpace) {
-            if (s.tr_flg)
-                toggle_log();
+            stop_recording();
             s.tr_text.clear();
             s.t1.clear();
             s.tctr = 0;
@@ -221,10 +223,12 @@ void Calculator::toggle_log()
     w.focusText1();
     if (s.tr_flg) {
         stop_recording();
+        w.announce(std::string(kSpokenRecordingOff));
         return;
     }
     if (!add_record())
         return;
+    w.announce(std::to_string(s.tctr) + std::string(kRecordsSuffix));
     s.tr_flg = kTrue;
     s.in_flg = kFalse;
     set_save_button();

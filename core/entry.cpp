@@ -1,5 +1,7 @@
 #include "entry.h"
 
+#include "texts.h"
+
 #include <cstdint>
 
 namespace pirumo {
@@ -49,6 +51,17 @@ std::string entry_display(std::string_view entry)
     if (entry.size() >= kEntryWidth)
         return std::string(entry.substr(entry.size() - kEntryWidth));
     return std::string(kEntryWidth - entry.size(), ' ') + std::string(entry);
+}
+
+std::string spoken_entry(std::string_view entry, char check)
+{
+    std::string spoken = entry.empty() ? std::string(kSpokenNoNumber) : std::string();
+    for (char digit : entry) {
+        if (!spoken.empty())
+            spoken += ' ';
+        spoken += digit;
+    }
+    return spoken + std::string(kSpokenCheck) + check;
 }
 
 std::string stepped_up(std::string_view entry)

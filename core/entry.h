@@ -17,6 +17,10 @@ char check_character(std::string_view digits);
 // The entry right-aligned in a field of twelve characters, spaces on the left.
 std::string entry_display(std::string_view entry);
 
+// The entry and its check character as a screen reader is to say them:
+// digit by digit, "番号なし" for no digits.
+std::string spoken_entry(std::string_view entry, char check);
+
 // The entry plus or minus one, kept as wide as before by leading zeros.
 // The empty entry counts as 0; the value stays within 0 .. 999999999999.
 std::string stepped_up(std::string_view entry);

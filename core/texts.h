@@ -13,6 +13,14 @@ inline constexpr std::string_view kDescription = "12 桁までの番号のモジ
 
 inline constexpr std::string_view kRecordsSuffix = "件記録";  // the caption: "3件記録"
 
+// What a screen reader says after each change: "1 2 3、チェック文字 6", the
+// digits one by one (twelve of them read as one number would be a long
+// sum), then the count when a line was just recorded ("、3件記録").
+inline constexpr std::string_view kSpokenNoNumber = "番号なし";
+inline constexpr std::string_view kSpokenCheck = "、チェック文字 ";
+inline constexpr std::string_view kSpokenPause = "、";
+inline constexpr std::string_view kSpokenRecordingOff = "記録 off";
+
 // Told when the record count has reached kMaxRecords, which takes the {}.
 inline constexpr std::string_view kLogFullMessage =
     "記録が上限の{}件に達しました。これ以上は記録できません。保存してください。";

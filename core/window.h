@@ -49,6 +49,9 @@ public:
     virtual void setCaption(const std::string &text) = 0;
     virtual void setSaveEnabled(bool enabled) = 0;            // toolbar button 2
     virtual void focusText1() = 0;
+    // What a screen reader is to say once, now, of Text1, which has the
+    // keyboard: the number and its check character after every change.
+    virtual void announce(const std::string &text) = 0;
     virtual void clearText1() = 0;
 
     // Puts text on the clipboard; false when the clipboard could not be written.

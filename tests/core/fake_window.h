@@ -29,6 +29,7 @@ public:
     std::vector<std::string> helpOpened;
     std::string folder = "/opt/pirumo";
     std::vector<std::string> told;
+    std::vector<std::string> announced;  // what a screen reader was given to say
     bool ended = false;
 
     void setEntryLabel(const std::string &text) override { entryLabel = text; }
@@ -37,6 +38,7 @@ public:
     void setCaption(const std::string &text) override { caption = text; }
     void setSaveEnabled(bool enabled) override { saveEnabled = enabled; }
     void focusText1() override { focus = "Text1"; }
+    void announce(const std::string &text) override { announced.push_back(text); }
     void clearText1() override { text1.clear(); }
     bool setClipboardText(const std::string &text) override
     {

@@ -288,3 +288,41 @@ TEST(SteppedEntries, ADroppedDigitStillMarksTheEntryForTheNextStep)
     EXPECT_EQ(s.state().tr_text, "0999999999990\r\n1000000000009\r\n1000000000009\r\n1000000000017\r\n");
     EXPECT_EQ(s.win.caption, "4件記録");
 }
+
+struct Heard
+{
+    const char *what;
+    void (*does)(Session &);  // after "12" was typed
+    const char *said;         // the one thing a screen reader is given to say
+};
+
+std::ostream &operator<<(std::ostream &os, const Heard &h) { return os << h.what; }
+
+class ScreenReader : public testing::TestWithParam<Heard> {};
+
+TEST_P(ScreenReader, HearsEachChangeOnceDigitByDigit)
+{
+    Session s;
+    s.type("12");
+    s.win.announced.clear();
+    GetParam().does(s);
+    EXPECT_EQ(s.win.announced, std::vector<std::string>{GetParam().said});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryChange, ScreenReader,
+    testing::Values(
+        Heard{"a digit", [](Session &s) { s.type("3"); }, "1 2 3、チェック文字 6"},
+        Heard{"BackSpace", [](Session &s) { s.key(kBackspace); }, "1、チェック文字 9"},
+        Heard{"Enter", [](Session &s) { s.enter(); }, "1 2、チェック文字 4"},
+        Heard{"Up", [](Session &s) { s.key(kUp); }, "1 3、チェック文字 2"},
+        Heard{"Down", [](Session &s) { s.down(); }, "1 1、チェック文字 6"},
+        Heard{"Space", [](Session &s) { s.key(kSpace); }, "番号なし、チェック文字 0"},
+        Heard{"Space while recording", [](Session &s) { s.key(kF2); s.win.announced.clear(); s.key(kSpace); },
+              "番号なし、チェック文字 0"},
+        Heard{"a paste", [](Session &s) { s.paste("No. 0"); }, "0、チェック文字 0"},
+        Heard{"recording on", [](Session &s) { s.key(kF2); }, "1件記録"},
+        Heard{"a line recorded", [](Session &s) { s.click("log"); s.win.announced.clear(); s.enter(); },
+              "1 2、チェック文字 4、2件記録"},
+        Heard{"recording off", [](Session &s) { s.click("log"); s.win.announced.clear(); s.key(kF2); },
+              "記録 off"}));

@@ -28,14 +28,6 @@ void answerNextDialog(const QString &fileName)
     });
 }
 
-QList<QPair<QObject *, QString>> namesHeard;
-
-void hearNameChanges(QAccessibleEvent *event)
-{
-    if (event->type() == QAccessible::NameChanged && event->accessibleInterface())
-        namesHeard.append({event->object(), event->accessibleInterface()->text(QAccessible::Name).trimmed()});
-}
-
 } // namespace
 
 class PlatformTest : public QObject
@@ -129,20 +121,10 @@ private slots:
         QVERIFY2(buttons.filter(QStringLiteral("キャンセル")).size() == 1, qPrintable(buttons.join(u'|')));
     }
 
-    void screenReadersHearTheNumberAndItsCheckCharacter()
+    // What Orca says after each key: with_screen_reader.sh.
+    void toolButtonsAreNamedByTheirToolTips()
     {
         ShownWindow w;
-        if (QGuiApplication::platformName() == QLatin1String("offscreen"))
-            QSKIP("no accessibility here: run by with_screen_reader.sh");
-        QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 5000);
-        namesHeard.clear();
-        QAccessible::installUpdateHandler(hearNameChanges);
-        w.type("57");
-        QAccessible::installUpdateHandler(nullptr);
-        QVERIFY(namesHeard.contains({w.entryLabel(), QStringLiteral("57")}));
-        QVERIFY(namesHeard.contains({w.checkLabel(), QStringLiteral("4")}));
-        QCOMPARE(QAccessible::queryAccessibleInterface(w.entryLabel())->text(QAccessible::Name).trimmed(),
-                 QStringLiteral("57"));
         QCOMPARE(QAccessible::queryAccessibleInterface(w.toolButton("save"))->text(QAccessible::Name),
                  QStringLiteral("名前を付けて保存"));
     }

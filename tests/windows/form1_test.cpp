@@ -7,6 +7,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -41,7 +42,8 @@ struct OpenForm
             return;
         window = FindWindowW(L"PIRUMO.Form1", nullptr);
         text1 = FindWindowExW(window, nullptr, WC_EDITW, nullptr);
-        label2 = FindWindowExW(window, nullptr, WC_STATICW, nullptr);
+        text1Name = FindWindowExW(window, nullptr, WC_STATICW, nullptr);
+        label2 = FindWindowExW(window, text1Name, WC_STATICW, nullptr);
         label1 = FindWindowExW(window, label2, WC_STATICW, nullptr);
         downCmd = FindWindowExW(window, nullptr, WC_BUTTONW, nullptr);
         upCmd = FindWindowExW(window, downCmd, WC_BUTTONW, nullptr);
@@ -49,7 +51,7 @@ struct OpenForm
     bool complete() const { return window && text1 && label1 && label2 && upCmd && downCmd; }
 
     Form1 form;
-    HWND window = nullptr, text1 = nullptr, label1 = nullptr, label2 = nullptr, upCmd = nullptr,
+    HWND window = nullptr, text1Name = nullptr, text1 = nullptr, label1 = nullptr, label2 = nullptr, upCmd = nullptr,
          downCmd = nullptr;
 };
 
@@ -157,6 +159,7 @@ TEST(OlderWindows, OpenAtTheirMonitorsOrTheSystemDpiWithEveryControlInItsPlace)
             {192, 60, 218, 78},  // DownCmd
             {192, 44, 218, 62},  // UpCmd
             {96, 12, 117, 35},   // Text1
+            {96, 12, 117, 35},   // its name, for screen readers, behind it
             {163, 48, 181, 74},  // Label2
             {9, 48, 155, 74},    // Label1
         };
@@ -333,4 +336,63 @@ TEST(MissingSystemParts, SaveAndHelpSaySoAndKeepTheLog)
     TBBUTTON save = {};
     ASSERT_TRUE(SendMessageW(toolbar, TB_GETBUTTON, 1, reinterpret_cast<LPARAM>(&save)));
     EXPECT_TRUE(SendMessageW(toolbar, TB_ISBUTTONENABLED, static_cast<WPARAM>(save.idCommand), 0));
+}
+
+namespace {
+
+std::vector<HWND> valuesChanged;  // the controls whose value Windows said changed
+
+void CALLBACK onValueChange(HWINEVENTHOOK, DWORD, HWND control, LONG object, LONG child, DWORD, DWORD)
+{
+    if (object == OBJID_CLIENT && child == CHILDID_SELF)
+        valuesChanged.push_back(control);
+}
+
+std::wstring taken(BSTR text)
+{
+    std::wstring kept = text ? text : L"";
+    SysFreeString(text);
+    return kept;
+}
+
+} // namespace
+
+// What screen readers ask of Text1 through Active Accessibility, and the
+// event that has them read it again after each key. Not here: its
+// description (Wine's dynamic annotation is a stub that keeps nothing) and
+// the UI Automation notification (no listener for it under Wine).
+TEST(ScreenReaders, FindText1NamedAndHearOfEachKey)
+{
+    OpenForm opened;
+    ASSERT_TRUE(opened.complete());
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+    IAccessible *text1 = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(opened.text1, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                         reinterpret_cast<void **>(&text1)), S_OK);
+    VARIANT self = {};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR text = nullptr;
+    text1->get_accName(self, &text);
+    EXPECT_EQ(taken(text), L"数字の入力");
+
+    valuesChanged.clear();
+    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr,
+                                               onValueChange, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    pressKey(opened.text1, '1');
+    pressKey(opened.text1, '2');
+    // Told through this thread's messages.
+    for (const DWORD deadline = GetTickCount() + 10000;
+         std::count(valuesChanged.begin(), valuesChanged.end(), opened.text1) < 2 && GetTickCount() < deadline;) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+        Sleep(10);
+    }
+    UnhookWinEvent(hook);
+    EXPECT_EQ(std::count(valuesChanged.begin(), valuesChanged.end(), opened.text1), 2);
+    text1->get_accValue(self, &text);
+    EXPECT_EQ(taken(text), L"1 2、チェック文字 4");
+    text1->Release();
+    CoUninitialize();
 }

@@ -2,6 +2,7 @@
 
 #include "clipboardowner.h"
 #include "helpviewer.h"
+#include "keycatcher.h"
 #include "keymap.h"
 #include "labelfont.h"
 #include "pixmaps.h"
@@ -123,8 +124,7 @@ void Form1::buildControls()
     // The key catcher: it holds the focus and lies behind the toolbar. A bare
     // widget rather than a line edit, which would load the fonts at start-up
     // only to lay out a text nobody sees.
-    Text1 = new QWidget(this);
-    Text1->setFocusPolicy(Qt::StrongFocus);
+    Text1 = new KeyCatcher(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(place(pirumo::kText1));
     Text1->installEventFilter(this);
@@ -237,6 +237,11 @@ void Form1::setSaveEnabled(bool enabled)
 void Form1::focusText1()
 {
     Text1->setFocus();
+}
+
+void Form1::announce(const std::string &text)
+{
+    Text1->speak(QString::fromStdString(text));
 }
 
 void Form1::clearText1()

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class HelpViewer;
+class KeyCatcher;
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -41,6 +42,7 @@ private:
     void setCaption(const std::string &text) override;
     void setSaveEnabled(bool enabled) override;
     void focusText1() override;
+    void announce(const std::string &text) override;
     void clearText1() override;
     bool setClipboardText(const std::string &text) override;
     std::optional<std::string> clipboardText() override;
@@ -59,7 +61,7 @@ private:
 
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
-    QWidget *Text1 = nullptr;
+    KeyCatcher *Text1 = nullptr;
     QPushButton *UpCmd = nullptr;
     QPushButton *DownCmd = nullptr;
     QWidget *Toolbar1 = nullptr;

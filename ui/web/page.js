@@ -12,8 +12,8 @@
     const downloadQuestion = (name) => TEXTS.DOWNLOADED.replace('{}', name);
 
     const $ = (id) => document.getElementById(id);
-    const [text1, label1, label2, help, downloaded, frame, caption, start] =
-        ['Text1', 'Label1', 'Label2', 'help', 'downloaded', 'frame', 'caption', 'start'].map($);
+    const [text1, label1, label2, help, downloaded, frame, caption, start, spoken] =
+        ['Text1', 'Label1', 'Label2', 'help', 'downloaded', 'frame', 'caption', 'start', 'spoken'].map($);
     const toolButtons = [...$('Toolbar1').querySelectorAll('button')];
     const encoder = new TextEncoder();
     const decoder = new TextDecoder();
@@ -181,6 +181,14 @@
         set_caption(at, length) { document.title = caption.textContent = textAt(at, length); },
         set_save_enabled(enabled) { toolButtons[SAVE_BUTTON].disabled = !enabled; },
         focus_text1() { text1.focus(); },
+        // The spin button's value is what it says when it takes the
+        // keyboard; the live region says each change once, whatever the
+        // browser makes of a value that changed.
+        announce(at, length) {
+            const text = textAt(at, length);
+            text1.ariaValueText = text;
+            spoken.textContent = text;
+        },
         tell(at, length) { alert(textAt(at, length)); },
         open_help() {
             if (!help.open)

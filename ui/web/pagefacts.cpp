@@ -36,6 +36,7 @@ constexpr std::pair<const char *, std::string_view> kTexts[] = {
     {"DOWN_NAME", pirumo::kDownCmdName},
     {"TEXT1_NAME", pirumo::kText1Name},
     {"TEXT1_DESCRIPTION", pirumo::kText1Description},
+    {"TEXT1_VALUE", pirumo::kSpokenNoNumber},
     {"LABEL1_DESCRIPTION", pirumo::kLabel1Description},
     {"LABEL2_DESCRIPTION", pirumo::kLabel2Description},
     {"UP_DESCRIPTION", pirumo::kUpCmdDescription},

@@ -11,6 +11,7 @@ PAGE_IMPORT(set_label) void page_set_label(int which, const char *text, std::siz
 PAGE_IMPORT(set_caption) void page_set_caption(const char *text, std::size_t length);
 PAGE_IMPORT(set_save_enabled) void page_set_save_enabled(int enabled);
 PAGE_IMPORT(focus_text1) void page_focus_text1();
+PAGE_IMPORT(announce) void page_announce(const char *text, std::size_t length);
 PAGE_IMPORT(tell) void page_tell(const char *text, std::size_t length);
 PAGE_IMPORT(open_help) void page_open_help();
 PAGE_IMPORT(end_program) void page_end_program();
@@ -64,6 +65,11 @@ void WebWindow::setSaveEnabled(bool enabled)
 void WebWindow::focusText1()
 {
     page_focus_text1();
+}
+
+void WebWindow::announce(const std::string &text)
+{
+    page_announce(text.data(), text.size());
 }
 
 void WebWindow::clearText1()

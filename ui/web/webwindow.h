@@ -17,6 +17,7 @@ public:
     void setCaption(const std::string &text) override;
     void setSaveEnabled(bool enabled) override;
     void focusText1() override;
+    void announce(const std::string &text) override;
     void clearText1() override;
 
     bool setClipboardText(const std::string &text) override;

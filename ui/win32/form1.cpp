@@ -5,6 +5,7 @@
 #include "helpcopy.h"
 #include "labelfont.h"
 #include "savefile.h"
+#include "screenreaders.h"
 #include "systemfunction.h"
 #include "widetext.h"
 
@@ -131,9 +132,13 @@ void Form1::buildControls()
                             widen(pirumo::kDownCmdName).c_str());
     UpCmd = createControl(hwnd, WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP,
                           widen(pirumo::kUpCmdName).c_str());
+    // A screen reader names an edit control after the static text made just
+    // before it, as in a dialog; this one is never seen.
+    Text1Name = createControl(hwnd, WC_STATICW, SS_NOPREFIX, widen(pirumo::kText1Name).c_str());
     // The key catcher, hidden behind the toolbar. It is no place to compose
-    // text, so no input method takes its keys away.
-    Text1 = createControl(hwnd, WC_EDITW, WS_TABSTOP | ES_AUTOHSCROLL, L"");
+    // text, so no input method takes its keys away. Its text, which nobody
+    // types, is the number and its check character for screen readers.
+    Text1 = createControl(hwnd, WC_EDITW, WS_TABSTOP | ES_AUTOHSCROLL | ES_READONLY, L"");
     ImmAssociateContextEx(Text1, nullptr, 0);
     Label2 = createControl(hwnd, WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX, L"");
     Label1 = createControl(hwnd, WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX, L"");
@@ -180,6 +185,7 @@ void Form1::layout(const RECT *suggested)
     place(Toolbar1, pirumo::kToolbar, dpi);
     place(DownCmd, pirumo::kDownCmd, dpi);
     place(UpCmd, pirumo::kUpCmd, dpi);
+    place(Text1Name, pirumo::kText1, dpi);
     place(Text1, pirumo::kText1, dpi);
     place(Label2, pirumo::kLabel2, dpi);
     place(Label1, pirumo::kLabel1, dpi);
@@ -379,6 +385,15 @@ LRESULT Form1::onControlMessage(HWND control, UINT message, WPARAM wParam, LPARA
         if (control == Text1 || wParam == L'\t')
             return 0;
         break;
+    case WM_GETOBJECT:
+        // The first screen reader to ask learns what Text1 is for; without
+        // one, COM is never loaded at start-up.
+        if (control == Text1 && !text1Described) {
+            text1Described = true;
+            initialiseCom();
+            describeToScreenReaders(Text1, widen(pirumo::kText1Description));
+        }
+        break;
     case WM_CONTEXTMENU:
         // The menu key and Shift+F10 would open the key catcher's edit menu.
         if (control == Text1)
@@ -453,9 +468,21 @@ void Form1::focusText1()
     SetFocus(Text1);
 }
 
+void Form1::announce(const std::string &text)
+{
+    // Text1's value is its text. Screen readers hear of the change from the
+    // event (which not every edit control raises itself: Wine's does not;
+    // they take a repeated one as one); Windows 10 also says it as news.
+    const std::wstring said = widen(text);
+    SetWindowTextW(Text1, said.c_str());
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, Text1, OBJID_CLIENT, CHILDID_SELF);
+    initialiseCom();
+    notifyScreenReaders(Text1, said);
+}
+
 void Form1::clearText1()
 {
-    SetWindowTextW(Text1, L"");
+    // Nothing is ever typed into Text1: its text is what announce() gave it.
 }
 
 bool Form1::setClipboardText(const std::string &text)
@@ -532,7 +559,7 @@ void Form1::openHelp(const std::string &file)
     open.lpFile = shown.c_str();
     open.lpClass = L".htm";
     open.nShow = SW_SHOWNORMAL;
-    initialiseComForTheShell();
+    initialiseCom();
     // Windows tells the user itself when no browser is there.
     if (const auto shellExecuteEx = systemFunction<decltype(ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW"))
         shellExecuteEx(&open);
@@ -540,11 +567,12 @@ void Form1::openHelp(const std::string &file)
         tellSystemPartMissing(pirumo::kHelpUnavailable, "shell32.dll (ShellExecuteExW)");
 }
 
-void Form1::initialiseComForTheShell()
+void Form1::initialiseCom()
 {
-    // As the shell asks of a thread that calls ShellExecuteEx: once, on this
-    // thread, for the program's life. Where it fails the shell still opens
-    // most files, so the help is tried all the same.
+    // As the shell asks of a thread that calls ShellExecuteEx, and as the
+    // screen readers' calls need: once, on this thread, for the program's
+    // life. Where it fails the shell still opens most files, so the help is
+    // tried all the same.
     if (comInitialised)
         return;
     comInitialised = true;

@@ -44,7 +44,7 @@ private:
     void moveFocus(HWND from, bool backwards);
     // Says what could not be opened, and which DLL and function were missing.
     void tellSystemPartMissing(std::string_view what, std::string_view part);
-    void initialiseComForTheShell();
+    void initialiseCom();
 
     // pirumo::Window
     void setEntryLabel(const std::string &text) override;
@@ -53,6 +53,7 @@ private:
     void setCaption(const std::string &text) override;
     void setSaveEnabled(bool enabled) override;
     void focusText1() override;
+    void announce(const std::string &text) override;
     void clearText1() override;
     bool setClipboardText(const std::string &text) override;
     std::optional<std::string> clipboardText() override;
@@ -71,6 +72,7 @@ private:
     HWND Toolbar1 = nullptr;
     HWND DownCmd = nullptr;
     HWND UpCmd = nullptr;
+    HWND Text1Name = nullptr;  // a static text that names Text1 to screen readers
     HWND Text1 = nullptr;
     HWND Label2 = nullptr;
     HWND Label1 = nullptr;
@@ -83,6 +85,7 @@ private:
     HIMAGELIST toolbarGreyedImages = nullptr;  // for the disabled save button, where not masked
     HICON smallIcon = nullptr;
     bool comInitialised = false;
+    bool text1Described = false;
     HBITMAP upPicture = nullptr;
     HBITMAP downPicture = nullptr;
     HBRUSH labelBrush = CreateSolidBrush(RGB(255, 255, 255));
