@@ -181,14 +181,15 @@
         set_caption(at, length) { document.title = caption.textContent = textAt(at, length); },
         set_save_enabled(enabled) { toolButtons[SAVE_BUTTON].disabled = !enabled; },
         focus_text1() { text1.focus(); },
-        // The spin button's value is what it says when it takes the
-        // keyboard; the live region says each change once, whatever the
-        // browser makes of a value that changed.
-        announce(at, length) {
-            const text = textAt(at, length);
-            text1.ariaValueText = text;
-            spoken.textContent = text;
+        set_text1_value(digitsAt, digitsLength, saidAt, saidLength) {
+            const digits = textAt(digitsAt, digitsLength);
+            if (digits)
+                text1.setAttribute('aria-valuenow', digits);
+            else
+                text1.removeAttribute('aria-valuenow');
+            text1.ariaValueText = textAt(saidAt, saidLength);
         },
+        announce(at, length) { spoken.textContent = textAt(at, length); },
         tell(at, length) { alert(textAt(at, length)); },
         open_help() {
             if (!help.open)

@@ -1,5 +1,9 @@
 #include "webwindow.h"
 
+#include "entry.h"
+#include "texts.h"
+
+#include <algorithm>
 #include <cstddef>
 
 // The page's side, in page.js. Texts go out as UTF-8 bytes. A text that
@@ -11,6 +15,8 @@ PAGE_IMPORT(set_label) void page_set_label(int which, const char *text, std::siz
 PAGE_IMPORT(set_caption) void page_set_caption(const char *text, std::size_t length);
 PAGE_IMPORT(set_save_enabled) void page_set_save_enabled(int enabled);
 PAGE_IMPORT(focus_text1) void page_focus_text1();
+PAGE_IMPORT(set_text1_value) void page_set_text1_value(const char *digits, std::size_t digitsLength,
+                                                      const char *said, std::size_t saidLength);
 PAGE_IMPORT(announce) void page_announce(const char *text, std::size_t length);
 PAGE_IMPORT(tell) void page_tell(const char *text, std::size_t length);
 PAGE_IMPORT(open_help) void page_open_help();
@@ -38,6 +44,7 @@ std::optional<std::string> takenText(int length)
 
 void WebWindow::setEntryLabel(const std::string &text)
 {
+    label1 = text;
     page_set_label(1, text.data(), text.size());
 }
 
@@ -69,7 +76,24 @@ void WebWindow::focusText1()
 
 void WebWindow::announce(const std::string &text)
 {
-    page_announce(text.data(), text.size());
+    // Text1 is a spin button: its value is the number and its check
+    // character, and screen readers say it when it changes. The page's live
+    // region says only what that leaves unsaid (a line recorded, recording
+    // off), or the whole text where the value stayed as it was, so that
+    // nothing is said twice.
+    const std::string digits = label1.substr(std::min(label1.find_first_not_of(' '), label1.size()));
+    const std::string value = label2.empty() ? std::string(pirumo::kSpokenNoNumber)
+                                             : pirumo::spoken_entry(digits, label2[0]);
+    const bool valueChanged = value != text1Value;
+    if (valueChanged) {
+        text1Value = value;
+        page_set_text1_value(digits.data(), digits.size(), value.data(), value.size());
+    }
+    std::string rest = text;
+    if (valueChanged && rest.compare(0, value.size(), value) == 0)
+        rest.erase(0, std::min(rest.size(), value.size() + pirumo::kSpokenPause.size()));
+    if (!rest.empty())
+        page_announce(rest.data(), rest.size());
 }
 
 void WebWindow::clearText1()

@@ -34,8 +34,10 @@ public:
     void endProgram() override;
 
 private:
-    // Label2 as last set: the page never changes it behind our back.
+    // The labels as last set: the page never changes them behind our back.
+    std::string label1;
     std::string label2;
+    std::string text1Value;  // what Text1's value says now
 };
 
 #endif
