@@ -52,8 +52,8 @@ sys.exit(launcher["main"]())' "$log" >"$home/orca.out" 2>&1 &
 started+=($!)
 
 spoken() { sed -n "s/.*SPEECH OUTPUT: '\\([^']*\\)'.*/\\1/p" "$log" 2>/dev/null; }
-# heard WHAT PHRASE: passes when Orca says PHRASE, a whole line of its
-# speech, within 30 s of the last check; later checks see only what it
+# heard WHAT PHRASE: passes, and returns 0, when Orca says PHRASE (a line of
+# its speech) within 30 s of the last check; later checks see only what it
 # says after that.
 said_before=0
 heard() {
@@ -61,28 +61,31 @@ heard() {
     until spoken | tail -n +$((said_before + 1)) | grep -qxF "$2" || [ "$SECONDS" -ge "$deadline" ]; do
         sleep 0.1
     done
+    local said=0
     if spoken | tail -n +$((said_before + 1)) | grep -qxF "$2"; then
         passes=$((passes + 1))
     else
+        said=1
         failures=$((failures + 1))
         printf 'FAIL: %s: Orca did not say %q; it said:\n' "$1" "$2"
         spoken | tail -n +$((said_before + 1)) | sed 's/^/    /'
     fi
     said_before=$(spoken | wc -l)
+    return $said
 }
 
-heard "Orca starts" "Screen reader on."
+heard "Orca starts" "Screen reader on." || exit 1
 "$@" >"$home/program.out" 2>&1 &
 started+=($!)
 window=$(wait_until 60 xdotool search --onlyvisible --name "^$title\$" && xdotool search --onlyvisible --name "^$title\$" | head -n 1)
 [ -n "$window" ] || { echo "no window titled $title"; cat "$home/program.out"; exit 1; }
 focus "$window"
-heard "the window opens on Text1" "数字、BackSpace、Enter、↑↓、スペースで番号を入力します."
+heard "the window opens on Text1" "数字、BackSpace、Enter、↑↓、スペースで番号を入力します." || exit 1
 
 # press KEY PHRASE: after KEY, Orca says PHRASE.
 press() {
     xdotool key "$1"
-    heard "$1" "$2"
+    heard "$1" "$2" || true
 }
 press 1 "1、チェック文字 9"
 press 2 "1 2、チェック文字 4"

@@ -189,6 +189,9 @@
                 text1.removeAttribute('aria-valuenow');
             text1.ariaValueText = textAt(saidAt, saidLength);
         },
+        // The live region is a div: Orca (48) takes a text inserted into a
+        // live section at once, but drops one into a paragraph that comes
+        // within 0.1 s of the labels' own changes.
         announce(at, length) { spoken.textContent = textAt(at, length); },
         tell(at, length) { alert(textAt(at, length)); },
         open_help() {
