@@ -56,29 +56,21 @@ spoken() { sed -n "s/.*SPEECH OUTPUT: '\\([^']*\\)'.*/\\1/p" "$log" 2>/dev/null;
 # its speech) within 30 s of the last check; later checks see only what it
 # says after that.
 said_before=0
+said_since() { spoken | tail -n +$((said_before + 1)); }
+says() { said_since | grep -qxF "$1"; }
 heard() {
-    local deadline=$((SECONDS + 30))
-    until spoken | tail -n +$((said_before + 1)) | grep -qxF "$2" || [ "$SECONDS" -ge "$deadline" ]; do
-        sleep 0.1
-    done
-    local said=0
-    if spoken | tail -n +$((said_before + 1)) | grep -qxF "$2"; then
-        passes=$((passes + 1))
-    else
-        said=1
-        failures=$((failures + 1))
-        printf 'FAIL: %s: Orca did not say %q; it said:\n' "$1" "$2"
-        spoken | tail -n +$((said_before + 1)) | sed 's/^/    /'
-    fi
+    local status=0
+    wait_until 30 says "$2" || status=1
+    if [ $status -eq 0 ]; then passes=$((passes + 1)); else failures=$((failures + 1)); fi
+    [ $status -eq 0 ] || { printf 'FAIL: %s: Orca did not say %q; it said:\n' "$1" "$2"; said_since | sed 's/^/    /'; }
     said_before=$(spoken | wc -l)
-    return $said
+    return $status
 }
 
 heard "Orca starts" "Screen reader on." || exit 1
 "$@" >"$home/program.out" 2>&1 &
 started+=($!)
-window=$(wait_until 60 xdotool search --onlyvisible --name "^$title\$" && xdotool search --onlyvisible --name "^$title\$" | head -n 1)
-[ -n "$window" ] || { echo "no window titled $title"; cat "$home/program.out"; exit 1; }
+window=$(window_named "$title") || { echo "no window titled $title"; cat "$home/program.out"; exit 1; }
 focus "$window"
 heard "the window opens on Text1" "数字、BackSpace、Enter、↑↓、スペースで番号を入力します." || exit 1
 
